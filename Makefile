@@ -1,0 +1,32 @@
+# The two commands a newcomer needs: `make run` and `make test`. Each installs what is
+# missing, configures and builds first.
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: run test bench sanitize deps configure build
+
+run: build
+	$(BUILD)/tavelin
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	cmake --build $(BUILD) --target bench -j $(JOBS)
+
+# The tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)

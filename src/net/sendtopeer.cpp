@@ -1,0 +1,25 @@
+#include "window/form1.h"
+
+namespace tavelin {
+
+TcpSocketControl* Form1::peerSocket() {
+    switch (checkedMode()) {
+    case PlayMode::WaitingForConnection:
+        return &wsServer;
+    case PlayMode::ConnectToOpponent:
+        return &wsClient;
+    default:
+        return nullptr;
+    }
+}
+
+bool Form1::SendToPeer(const QString& text) {
+    TcpSocketControl* socket = peerSocket();
+    if (socket == nullptr) {
+        return false;
+    }
+    MoveText = text;
+    return socket->sendData(MoveText);
+}
+
+} // namespace tavelin

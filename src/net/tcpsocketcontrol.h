@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace tavelin {
+
+// One TCP socket control, as the game's three sockets use it: a listener that reports
+// connection requests, or one connection (accepted or made) that sends and receives text.
+//
+// Texts travel one byte per character (Latin-1), nothing added. An operation the control
+// refuses in its current state says so in its result. Events are raised through the
+// HandlerGate, so they never run inside another handler, and each control's events arrive in
+// order; after close() no event of the old connection is raised any more.
+class TcpSocketControl : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { Closed, Listening, Connecting, Connected };
+
+    explicit TcpSocketControl(QObject* parent = nullptr);
+    ~TcpSocketControl() override;
+
+    State state() const { return state_; }
+    quint16 localPort() const { return localPort_; }
+
+    [[nodiscard]] bool setLocalPort(quint16 port);
+    [[nodiscard]] bool listen();
+    [[nodiscard]] bool accept(int requestId);
+    // Turns a connection request away: the requester sees its connection closed.
+    void reject(int requestId);
+    [[nodiscard]] bool connectTo(const QString& host, quint16 port);
+    [[nodiscard]] bool sendData(const QString& text);
+    // Everything received and not read yet.
+    QString getData();
+    // Closing a control that is not open does nothing.
+    void close();
+
+signals:
+    void connectionRequest(int requestId);
+    void connected();
+    void dataArrival(qint64 bytesTotal);
+    // Connect refused or failed, listen refused, send failed, connection lost: a readable reason.
+    void errorOccurred(const QString& reason);
+    // The peer closed the connection; never raised when this side closes.
+    void peerClosed();
+
+private:
+    void raise(std::function<void()> event);
+    void adopt(QTcpSocket* socket, State state);
+    void onNewConnections();
+    void onSocketError();
+    void onConnectTimeout();
+
+    State state_ = State::Closed;
+    quint16 localPort_ = 0;
+    int generation_ = 0; // bumped by close(): events of an older connection are dropped
+    std::unique_ptr<QTcpServer> server_;
+    std::unique_ptr<QTcpSocket> socket_;
+    QTimer connectTimer_;
+};
+
+} // namespace tavelin

@@ -1,0 +1,32 @@
+#include "window/form1.h"
+
+namespace tavelin {
+
+// Drops the piece of the side RedTurn names into the column under the marker, passing a full
+// column on to the next one to the right (wrapping from the last to the first).
+void Form1::DropPiece(int markerIndex) {
+    bool anyMarkerVisible = false;
+    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+        anyMarkerVisible = anyMarkerVisible || markerVisible(marker);
+    }
+    // A received move arrives while GameActive is False; the open columns let it through.
+    // With every column closed there is nowhere to go, whatever GameActive says.
+    if (!anyMarkerVisible || !board::isMarker(markerIndex)) {
+        return;
+    }
+    int marker = markerIndex;
+    while (!markerVisible(marker)) {
+        marker = marker == board::lastMarker ? board::firstMarker : marker + 1;
+    }
+    for (int cell = marker - board::firstMarker; cell < board::cellCount; cell += board::columns) {
+        if (cellHolds(cell, CellContent::Empty)) {
+            setCell(cell, RedTurn == True ? CellContent::Red : CellContent::Blue);
+            if (board::isTopRow(cell)) {
+                hideMarker(marker);
+            }
+            return;
+        }
+    }
+}
+
+} // namespace tavelin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "toolkit/randomsequence.h"
+
+#include <random>
+
+namespace tavelin {
+
+class ClockRandom final : public RandomSequence {
+public:
+    ClockRandom();
+    void seedFromClock() override;
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+} // namespace tavelin

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QLine>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace tavelin {
+
+// A window layout from the built-in resources. Places are written in twips, as the layouts
+// were drawn; this hands them out in device-independent pixels (15 twips each).
+class FormLayout {
+public:
+    explicit FormLayout(const QString& resourcePath);
+
+    static constexpr int twipsPerPixel = 15;
+    static int pixels(int twips) { return twips / twipsPerPixel; }
+
+    QString caption() const;
+    QSize clientSize() const;
+    QRect rect(const QString& control) const;
+    Qt::Alignment alignment(const QString& control) const;
+    QLine line(const QString& control) const;
+    // A single measure, such as the board's pitch: `group`.`key`.
+    int measure(const QString& group, const QString& key) const;
+
+private:
+    QJsonObject control(const QString& name) const;
+
+    QJsonObject root_;
+};
+
+} // namespace tavelin

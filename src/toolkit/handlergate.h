@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include <deque>
+#include <functional>
+
+namespace tavelin {
+
+// Keeps event handlers from nesting. Qt delivers events only from an event loop, so the one
+// way a handler can be entered while another runs is a nested loop: a modal box or dialog.
+// Every such loop opens a ModalScope; events posted through the gate wait while one is open
+// and are delivered in the order posted, each on its own, once the running handler returns.
+class HandlerGate : public QObject {
+    Q_OBJECT
+
+public:
+    class ModalScope {
+    public:
+        ModalScope();
+        ~ModalScope();
+        ModalScope(const ModalScope&) = delete;
+        ModalScope& operator=(const ModalScope&) = delete;
+    };
+
+    static void post(std::function<void()> event);
+    static bool isOpen();
+
+private:
+    HandlerGate() = default;
+    static HandlerGate& instance();
+    void scheduleDelivery();
+    void deliver();
+
+    int modalDepth_ = 0;
+    bool deliveryScheduled_ = false;
+    std::deque<std::function<void()>> waiting_;
+};
+
+} // namespace tavelin

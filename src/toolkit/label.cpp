@@ -1,0 +1,35 @@
+#include "toolkit/label.h"
+
+#include <QMouseEvent>
+
+namespace tavelin {
+
+Label::Label(QRect place, Qt::Alignment alignment, QWidget* parent) : QLabel(parent) {
+    setGeometry(place);
+    setAlignment(alignment);
+    setTextFormat(Qt::PlainText); // texts may come from the network: never rich text
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+}
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::setForeColor(const QColor& color) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, color);
+    setPalette(colours);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+void Label::mouseMoveEvent(QMouseEvent* /*event*/) { emit mouseMoved(); }
+
+} // namespace tavelin

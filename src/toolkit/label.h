@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tavelin {
+
+// A plain-text label on a white background that reports clicks and mouse moves. A label
+// swallows mouse moves, so moving over it never counts as moving over the window behind it.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    Label(QRect place, Qt::Alignment alignment, QWidget* parent);
+
+    QColor foreColor() const;
+    void setForeColor(const QColor& color);
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+} // namespace tavelin

@@ -1,0 +1,50 @@
+#include "toolkit/menuitemarray.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tavelin {
+
+MenuItemArray::MenuItemArray(QMenu* menu, std::span<const MenuItemSpec> items) : QObject(menu) {
+    items_.reserve(items.size());
+    for (const MenuItemSpec& spec : items) {
+        QAction* action = spec.caption == QLatin1String("-") ? menu->addSeparator()
+                                                             : menu->addAction(spec.caption);
+        action->setEnabled(spec.enabled);
+        action->setShortcut(spec.shortcut);
+        const int index = static_cast<int>(items_.size());
+        items_.push_back({action, spec.checked});
+        showCheck(items_.back());
+        connect(action, &QAction::triggered, this, [this, index] {
+            showCheck(items_.at(index)); // undo the toggle Qt made on its own
+            emit clicked(index);
+        });
+    }
+}
+
+QString MenuItemArray::caption(int index) const {
+    const QAction* action = items_.at(index).action;
+    return action->isSeparator() ? QStringLiteral("-") : action->text();
+}
+
+void MenuItemArray::setChecked(int index, bool checked) {
+    Item& item = items_.at(index);
+    item.checked = checked;
+    showCheck(item);
+}
+
+bool MenuItemArray::enabled(int index) const { return items_.at(index).action->isEnabled(); }
+
+void MenuItemArray::setEnabled(int index, bool enabled) {
+    items_.at(index).action->setEnabled(enabled);
+}
+
+void MenuItemArray::trigger(int index) { items_.at(index).action->trigger(); }
+
+// Only a checked item is checkable, so unchecked items draw no empty check box.
+void MenuItemArray::showCheck(const Item& item) {
+    item.action->setCheckable(item.checked);
+    item.action->setChecked(item.checked);
+}
+
+} // namespace tavelin

@@ -1,0 +1,92 @@
+#include "window/form1.h"
+
+#include "toolkit/formlayout.h"
+#include "toolkit/formsurface.h"
+#include "toolkit/label.h"
+#include "toolkit/menuitemarray.h"
+#include "toolkit/picturebox.h"
+
+#include <QLayout>
+#include <QMenuBar>
+
+namespace tavelin {
+
+namespace {
+constexpr QSize pieceSize{41, 41};
+constexpr QSize pointerSize{32, 32};
+
+Picture builtIn(const char* name, QSize size) {
+    return Picture::load(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)), size);
+}
+} // namespace
+
+Form1::Form1(const Platform& platform)
+    : PicEmpty(builtIn("empty", pieceSize)), R(builtIn("red", pieceSize)),
+      B(builtIn("blue", pieceSize)), NextPic(builtIn("next", pieceSize)),
+      UnNext(builtIn("unnext", pieceSize)), imgRico(builtIn("redpointer", pointerSize)),
+      imgBico(builtIn("bluepointer", pointerSize)), platform_(platform) {
+    const FormLayout form(QStringLiteral(":/layouts/form1.json"));
+    setWindowTitle(form.caption());
+    surface_ = new FormSurface(form.clientSize(), this);
+    setCentralWidget(surface_);
+    buildBoard(form);
+    buildLabels(form);
+    surface_->drawLinesOnTop({form.line("Line1"), form.line("Line2"), form.line("Line3")});
+    buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never follows a resize
+    connect(surface_, &FormSurface::mouseMoved, this, [this] { Form_MouseMove(); });
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildBoard(const FormLayout& layout) {
+    const int left = layout.measure("board", "left");
+    const int bottomRowTop = layout.measure("board", "bottomRowTop");
+    const int markerTop = layout.measure("board", "markerTop");
+    const int pitch = layout.measure("board", "pitch");
+    const int size = layout.measure("board", "size");
+    for (int index = 0; index < board::elementCount; ++index) {
+        auto* control = new PictureBox(index, surface_);
+        const int x = left + pitch * board::column(index);
+        const int y = board::isCell(index) ? bottomRowTop - pitch * board::row(index) : markerTop;
+        control->setGeometry(x, y, size, size);
+        connect(control, &PictureBox::mouseMoved, this,
+                [this](int element) { Image1_MouseMove(element); });
+        image1_.at(static_cast<std::size_t>(index)) = control;
+    }
+}
+
+void Form1::buildLabels(const FormLayout& layout) {
+    label1_ = new Label(layout.rect("Label1"), layout.alignment("Label1"), surface_);
+    label2_ = new Label(layout.rect("Label2"), layout.alignment("Label2"), surface_);
+}
+
+void Form1::buildMenu() {
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnusubGame_ = new MenuItemArray(mnuGame, gameMenuItems());
+    connect(mnusubGame_, &MenuItemArray::clicked, this,
+            [this](int index) { mnusubGame_Click(index); });
+    menuBar()->addAction(QStringLiteral("&About"));
+}
+
+void Form1::setCell(int cell, CellContent content) { Image1(cell).setPicture(picture(content)); }
+
+bool Form1::markerVisible(int marker) const { return !Image1(marker).isHidden(); }
+
+void Form1::hideMarker(int marker) { Image1(marker).setVisible(false); }
+
+void Form1::showMarker(int marker) { Image1(marker).setVisible(true); }
+
+void Form1::highlightMarker(int marker) { Image1(marker).setPicture(NextPic); }
+
+void Form1::makeMarkerPlain(int marker) { Image1(marker).setPicture(UnNext); }
+
+bool Form1::pointerShowsRed() const { return mouseIcon_.handle() == imgRico.handle(); }
+
+void Form1::setMouseIcon(const Picture& picture) {
+    mouseIcon_ = picture;
+    setCursor(QCursor(picture.pixmap()));
+}
+
+} // namespace tavelin

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "net/tcpsocketcontrol.h"
+#include "toolkit/bool16.h"
+#include "toolkit/picture.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/platform.h"
+#include "window/board.h"
+#include "window/gamemenu.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <span>
+
+namespace tavelin {
+
+class FormLayout;
+class FormSurface;
+class Label;
+class MenuItemArray;
+struct Rule;
+
+// The main window, and the game itself: the board is nothing but the pictures its 49 picture
+// controls show, the mode of play is the checked Game-menu item, and the handlers below read
+// and write these directly. Its routines live beside their subsystems: rules/, ai/, net/.
+class Form1 : public QMainWindow {
+public:
+    explicit Form1(const Platform& platform);
+    ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Board operations: the only way the rules and the computer read or change the board.
+    // A handle comparison, nothing more: the win check and the computer read cells a lot.
+    bool cellHolds(int cell, CellContent content) const {
+        return image1_[static_cast<std::size_t>(cell)]->picture().handle() ==
+               picture(content).handle();
+    }
+    void setCell(int cell, CellContent content);
+    bool markerVisible(int marker) const;
+    void hideMarker(int marker);
+    void showMarker(int marker);
+    void highlightMarker(int marker);
+    void makeMarkerPlain(int marker);
+    bool pointerShowsRed() const;
+
+    // The window's mouse pointer: always the custom one, showing this picture.
+    const Picture& mouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const Picture& picture);
+
+    // New game and the Game menu.
+    void Form_Load();
+    void NewGame();
+    void mnusubGame_Click(int Index);
+    PlayMode checkedMode() const;
+
+    // Column hover.
+    void Image1_MouseMove(int Index);
+    void Form_MouseMove();
+
+    // Rules.
+    void DropPiece(int markerIndex);
+    Bool16 YouWin();
+
+    // Controls, for the handlers and for tests that drive the window as a user would.
+    PictureBox& Image1(int index) const { return *image1_.at(static_cast<std::size_t>(index)); }
+    MenuItemArray& mnusubGame() const { return *mnusubGame_; }
+    Label& Label1() const { return *label1_; }
+    Label& Label2() const { return *label2_; }
+    TcpSocketControl wsListen;
+    TcpSocketControl wsServer;
+    TcpSocketControl wsClient;
+
+    // Reference pictures: what a cell holds and what a marker looks like are told by these.
+    const Picture PicEmpty;
+    const Picture R;
+    const Picture B;
+    const Picture NextPic;
+    const Picture UnNext;
+    const Picture imgRico;
+    const Picture imgBico;
+
+    // Game state shared by all handlers.
+    Bool16 RedTurn = False;
+    Bool16 GameActive = False;
+    Bool16 ComputerTurn = False;
+    Bool16 FirstComputerMove = False;
+    Bool16 AwaitingGreeting = False;
+    QString MoveText;
+
+private:
+    static constexpr int noMarker = -1;
+
+    void buildBoard(const FormLayout& layout);
+    void buildLabels(const FormLayout& layout);
+    void buildMenu();
+    void ChooseNormalMode(int Index);
+    void ShowHover(int highlighted);
+    // Sends through the connection of the network mode in force; false when it could not.
+    [[nodiscard]] bool SendToPeer(const QString& text);
+    TcpSocketControl* peerSocket();
+    const Picture& picture(CellContent content) const {
+        return content == CellContent::Red    ? R
+               : content == CellContent::Blue ? B
+                                              : PicEmpty;
+    }
+
+    Platform platform_;
+    FormSurface* surface_ = nullptr;
+    std::array<PictureBox*, board::elementCount> image1_{};
+    MenuItemArray* mnusubGame_ = nullptr;
+    Label* label1_ = nullptr;
+    Label* label2_ = nullptr;
+    Picture mouseIcon_;
+};
+
+} // namespace tavelin

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/menuitemarray.h"
+
+#include <array>
+
+namespace tavelin {
+
+// Indexes into the Game menu. The checked one of the four mode items is the mode of play.
+enum GameMenuItem : int {
+    mnuNew = 0,
+    mnuNormalHeading = 2,
+    mnuOnePlayer = 3,
+    mnuTwoPlayers = 4,
+    mnuNetworkHeading = 6,
+    mnuWaitForConnection = 7,
+    mnuConnectToOpponent = 8,
+    mnuDisconnect = 9,
+};
+
+// The mode items in the order every mode test reads them: the first checked one decides.
+enum class PlayMode { OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent, None };
+
+const std::array<MenuItemSpec, 10>& gameMenuItems();
+
+} // namespace tavelin

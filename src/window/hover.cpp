@@ -1,0 +1,30 @@
+#include "window/form1.h"
+
+namespace tavelin {
+
+void Form1::Image1_MouseMove(int Index) {
+    if (board::isMarker(Index)) {
+        ShowHover(Index);
+    } else if (board::isCell(Index)) {
+        ShowHover(noMarker); // a cell does not highlight its own column
+    }
+}
+
+void Form1::Form_MouseMove() { ShowHover(noMarker); }
+
+// The marker under the pointer is highlighted, every other one plain. Hidden markers get
+// their picture too, and show it when a new game brings them back.
+void Form1::ShowHover(int highlighted) {
+    if (GameActive != True) {
+        return;
+    }
+    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+        if (marker == highlighted) {
+            highlightMarker(marker);
+        } else {
+            makeMarkerPlain(marker);
+        }
+    }
+}
+
+} // namespace tavelin

@@ -1,0 +1,73 @@
+#include "support/testplatform.h"
+
+namespace tavelin::test {
+
+void RecordingDialogs::msgBox(const QString& text, int style, const QString& title) {
+    shown.append({text, style, title});
+}
+
+QString RecordingDialogs::inputBox(const QString& prompt, const QString& defaultText) {
+    prompts.append(prompt);
+    if (answers.empty()) {
+        return defaultText;
+    }
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QStringList RecordingDialogs::texts() const {
+    QStringList result;
+    for (const ShownMessage& message : shown) {
+        result.append(message.text);
+    }
+    return result;
+}
+
+float ScriptedRandom::next() {
+    ++drawn;
+    if (values.empty()) {
+        return 0.0F;
+    }
+    const float value = values.front();
+    values.pop_front();
+    return value;
+}
+
+TestGame::TestGame(quint16 port)
+    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, port})) {}
+
+void setBoard(Form1& form, const QString& cells) {
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        const QChar piece = cell < cells.size() ? cells.at(cell) : QChar('.');
+        form.setCell(cell, piece == 'R'   ? CellContent::Red
+                           : piece == 'B' ? CellContent::Blue
+                                          : CellContent::Empty);
+    }
+    for (int column = 0; column < board::columns; ++column) {
+        const int marker = board::markerOfColumn(column);
+        if (form.cellHolds(board::topRowStart + column, CellContent::Empty)) {
+            form.showMarker(marker);
+        } else {
+            form.hideMarker(marker);
+        }
+    }
+}
+
+QString boardText(const Form1& form) {
+    QString text;
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        text += form.cellHolds(cell, CellContent::Red)    ? 'R'
+                : form.cellHolds(cell, CellContent::Blue) ? 'B'
+                                                          : '.';
+    }
+    return text;
+}
+
+void setCells(Form1& form, std::initializer_list<int> cells, CellContent colour) {
+    for (const int cell : cells) {
+        form.setCell(cell, colour);
+    }
+}
+
+} // namespace tavelin::test

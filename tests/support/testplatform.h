@@ -1,0 +1,72 @@
+#pragma once
+
+#include "toolkit/dialogs.h"
+#include "toolkit/platform.h"
+#include "toolkit/randomsequence.h"
+#include "toolkit/urlopener.h"
+#include "window/form1.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <memory>
+
+namespace tavelin::test {
+
+struct ShownMessage {
+    QString text;
+    int style;
+    QString title;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+// Records every box instead of showing it, and answers input boxes from a script.
+class RecordingDialogs final : public Dialogs {
+public:
+    void msgBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& defaultText) override;
+
+    QStringList texts() const;
+
+    QList<ShownMessage> shown;
+    QStringList prompts;
+    std::deque<QString> answers; // an empty script answers with the default text
+};
+
+// Hands out the values it is given, in order; 0 once they run out.
+class ScriptedRandom final : public RandomSequence {
+public:
+    void seedFromClock() override { ++seeds; }
+    float next() override;
+
+    std::deque<float> values;
+    int drawn = 0;
+    int seeds = 0;
+};
+
+class RecordingUrlOpener final : public UrlOpener {
+public:
+    void open(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+// A main window wired to recording seams.
+struct TestGame {
+    explicit TestGame(quint16 port = Platform::defaultPort);
+
+    RecordingDialogs dialogs;
+    ScriptedRandom random;
+    RecordingUrlOpener urls;
+    std::unique_ptr<Form1> form;
+};
+
+// Board notation for tests: 42 characters, cell 0 first; 'R' red, 'B' blue, anything else
+// empty. Markers of full columns are hidden, as play would leave them.
+void setBoard(Form1& form, const QString& cells);
+QString boardText(const Form1& form);
+// Cells from a list, for the rule tables: sets each listed cell to the colour.
+void setCells(Form1& form, std::initializer_list<int> cells, CellContent colour);
+
+} // namespace tavelin::test
