@@ -23,7 +23,8 @@ BENCHMARK(BM_YouWin_EmptyBoard);
 
 void BM_YouWin_FullBoardWithoutLine(benchmark::State& state) {
     bench::Game game;
-    placeAll(game.form, {0, 1, 4, 5, 7, 8, 11, 12, 16, 17, 20, 21, 22, 25, 26, 30, 31, 34, 37, 38, 41},
+    placeAll(game.form,
+             {0, 1, 4, 5, 7, 8, 11, 12, 16, 17, 20, 21, 22, 25, 26, 30, 31, 34, 37, 38, 41},
              CellContent::Red);
     placeAll(game.form,
              {2, 3, 6, 9, 10, 13, 14, 15, 18, 19, 23, 24, 27, 28, 29, 32, 33, 35, 36, 39, 40},

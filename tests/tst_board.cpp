@@ -62,8 +62,8 @@ void TestBoard::drop_data() {
         << empty << QList<int>{47, 48, 42} << 47 << True << True << 1 << false;
     QTest::newRow("received move while GameActive is False")
         << empty << QList<int>{} << 45 << True << False << 3 << false;
-    QTest::newRow("index 41 is a cell") << empty << QList<int>{} << 41 << True << True << -1
-                                        << false;
+    QTest::newRow("index 41 is a cell")
+        << empty << QList<int>{} << 41 << True << True << -1 << false;
     QTest::newRow("index 49 is no marker")
         << empty << QList<int>{} << 49 << True << True << -1 << false;
     QTest::newRow("negative index") << empty << QList<int>{} << -7 << True << True << -1 << false;
@@ -140,11 +140,9 @@ void TestBoard::youWin_data() {
     QTest::newRow("column 0, rows 0-3") << QList<int>{0, 7, 14, 21} << QList<int>{} << true;
     QTest::newRow("rising 14-38") << QList<int>{14, 22, 30, 38} << QList<int>{} << true;
     QTest::newRow("rising from the corner") << QList<int>{} << QList<int>{0, 8, 16, 24} << true;
-    QTest::newRow("rising to the top corner") << QList<int>{17, 25, 33, 41} << QList<int>{}
-                                              << true;
+    QTest::newRow("rising to the top corner") << QList<int>{17, 25, 33, 41} << QList<int>{} << true;
     QTest::newRow("falling 3-21") << QList<int>{3, 9, 15, 21} << QList<int>{} << true;
-    QTest::newRow("falling to the top left") << QList<int>{} << QList<int>{20, 26, 32, 38}
-                                             << true;
+    QTest::newRow("falling to the top left") << QList<int>{} << QList<int>{20, 26, 32, 38} << true;
     QTest::newRow("row wrap 5-8 is no line") << QList<int>{5, 6, 7, 8} << QList<int>{} << false;
     QTest::newRow("falling wrap 0-18 is no line")
         << QList<int>{0, 6, 12, 18} << QList<int>{} << false;
@@ -155,8 +153,7 @@ void TestBoard::youWin_data() {
         << QList<int>{0, 1, 2, 3} << QList<int>{35, 36, 37, 38} << true;
     // Rows from the bottom: RRBBRRB RRBBRRB BBRRBBR RRBBRRB BBRRBBR BBRRBBR.
     QTest::newRow("full board without a line")
-        << QList<int>{0,  1,  4,  5,  7,  8,  11, 12, 16, 17, 20,
-                      21, 22, 25, 26, 30, 31, 34, 37, 38, 41}
+        << QList<int>{0, 1, 4, 5, 7, 8, 11, 12, 16, 17, 20, 21, 22, 25, 26, 30, 31, 34, 37, 38, 41}
         << QList<int>{2,  3,  6,  9,  10, 13, 14, 15, 18, 19, 23,
                       24, 27, 28, 29, 32, 33, 35, 36, 39, 40}
         << false;

@@ -85,8 +85,8 @@ void TestWindow::gameMenuAsLaidOut() {
         QCOMPARE(menu.caption(index), captions.at(index));
         QCOMPARE(menu.checked(index), index == mnuOnePlayer);
     }
-    for (const int item : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
-                           mnuConnectToOpponent}) {
+    for (const int item :
+         {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection, mnuConnectToOpponent}) {
         QVERIFY(menu.enabled(item));
     }
     QVERIFY(!menu.enabled(mnuDisconnect));

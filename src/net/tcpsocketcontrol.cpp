@@ -40,8 +40,8 @@ void tuneConnection(QTcpSocket& socket) {
     socket.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     const auto fd = static_cast<int>(socket.socketDescriptor());
     for (const auto& [option, value] : {std::pair{TCP_KEEPIDLE, keepAliveIdleSeconds},
-                                       std::pair{TCP_KEEPINTVL, keepAliveIntervalSeconds},
-                                       std::pair{TCP_KEEPCNT, keepAliveProbes}}) {
+                                        std::pair{TCP_KEEPINTVL, keepAliveIntervalSeconds},
+                                        std::pair{TCP_KEEPCNT, keepAliveProbes}}) {
         setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value);
     }
 }
@@ -54,7 +54,9 @@ TcpSocketControl::TcpSocketControl(QObject* parent) : QObject(parent) {
     connect(&connectTimer_, &QTimer::timeout, this, &TcpSocketControl::onConnectTimeout);
 }
 
-TcpSocketControl::~TcpSocketControl() { close(); }
+TcpSocketControl::~TcpSocketControl() {
+    close();
+}
 
 void TcpSocketControl::raise(std::function<void()> event) {
     HandlerGate::post([self = QPointer(this), generation = generation_, event = std::move(event)] {
@@ -98,8 +100,7 @@ void TcpSocketControl::onNewConnections() {
 
 bool TcpSocketControl::accept(int requestId) {
     const QPointer<QTcpSocket> socket = pendingRequests().take(requestId);
-    if (state_ != State::Closed || !socket ||
-        socket->state() != QAbstractSocket::ConnectedState) {
+    if (state_ != State::Closed || !socket || socket->state() != QAbstractSocket::ConnectedState) {
         return false;
     }
     socket->setParent(nullptr);
@@ -169,7 +170,11 @@ bool TcpSocketControl::sendData(const QString& text) {
     if (state_ != State::Connected || socket_->state() != QAbstractSocket::ConnectedState) {
         return false;
     }
-    return socket_->write(text.toLatin1()) >= 0;
+    if (socket_->write(text.toLatin1()) < 0) {
+        return false;
+    }
+    socket_->flush(); // hand it to the network now, not on the next turn of the event loop
+    return true;
 }
 
 QString TcpSocketControl::getData() {

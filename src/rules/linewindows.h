@@ -55,8 +55,8 @@ inline constexpr auto rising = make<3, 4>(board::columns + 1, 0, 0, false);
 inline constexpr auto falling = make<3, 4>(board::columns - 1, 0, 3, false);
 
 // The four directions in the order the win check tests them.
-inline constexpr std::array<std::span<const LineWindow>, 4> allDirections{
-    horizontal, vertical, rising, falling};
+inline constexpr std::array<std::span<const LineWindow>, 4> allDirections{horizontal, vertical,
+                                                                          rising, falling};
 
 } // namespace windows
 

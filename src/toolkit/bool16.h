@@ -10,6 +10,8 @@ using Bool16 = std::int16_t;
 inline constexpr Bool16 True = -1;
 inline constexpr Bool16 False = 0;
 
-constexpr Bool16 toBool16(bool value) { return value ? True : False; }
+constexpr Bool16 toBool16(bool value) {
+    return value ? True : False;
+}
 
 } // namespace tavelin

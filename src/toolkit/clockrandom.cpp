@@ -4,7 +4,9 @@
 
 namespace tavelin {
 
-ClockRandom::ClockRandom() { seedFromClock(); }
+ClockRandom::ClockRandom() {
+    seedFromClock();
+}
 
 void ClockRandom::seedFromClock() {
     engine_.seed(static_cast<std::mt19937::result_type>(

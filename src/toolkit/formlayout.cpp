@@ -17,12 +17,16 @@ QJsonObject readJson(const QString& path) {
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-int pixelsAt(const QJsonArray& twips, int i) { return FormLayout::pixels(twips.at(i).toInt()); }
+int pixelsAt(const QJsonArray& twips, int i) {
+    return FormLayout::pixels(twips.at(i).toInt());
+}
 } // namespace
 
 FormLayout::FormLayout(const QString& resourcePath) : root_(readJson(resourcePath)) {}
 
-QString FormLayout::caption() const { return root_.value("caption").toString(); }
+QString FormLayout::caption() const {
+    return root_.value("caption").toString();
+}
 
 QSize FormLayout::clientSize() const {
     return {pixels(root_.value("width").toInt()), pixels(root_.value("height").toInt())};

@@ -9,7 +9,9 @@ HandlerGate& HandlerGate::instance() {
     return gate;
 }
 
-HandlerGate::ModalScope::ModalScope() { ++instance().modalDepth_; }
+HandlerGate::ModalScope::ModalScope() {
+    ++instance().modalDepth_;
+}
 
 HandlerGate::ModalScope::~ModalScope() {
     HandlerGate& gate = instance();
@@ -18,7 +20,9 @@ HandlerGate::ModalScope::~ModalScope() {
     }
 }
 
-bool HandlerGate::isOpen() { return instance().modalDepth_ == 0; }
+bool HandlerGate::isOpen() {
+    return instance().modalDepth_ == 0;
+}
 
 void HandlerGate::post(std::function<void()> event) {
     HandlerGate& gate = instance();

@@ -16,7 +16,9 @@ Label::Label(QRect place, Qt::Alignment alignment, QWidget* parent) : QLabel(par
     setPalette(colours);
 }
 
-QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+QColor Label::foreColor() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void Label::setForeColor(const QColor& color) {
     QPalette colours = palette();
@@ -30,6 +32,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void Label::mouseMoveEvent(QMouseEvent* /*event*/) { emit mouseMoved(); }
+void Label::mouseMoveEvent(QMouseEvent* /*event*/) {
+    emit mouseMoved();
+}
 
 } // namespace tavelin

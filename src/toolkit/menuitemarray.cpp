@@ -33,13 +33,17 @@ void MenuItemArray::setChecked(int index, bool checked) {
     showCheck(item);
 }
 
-bool MenuItemArray::enabled(int index) const { return items_.at(index).action->isEnabled(); }
+bool MenuItemArray::enabled(int index) const {
+    return items_.at(index).action->isEnabled();
+}
 
 void MenuItemArray::setEnabled(int index, bool enabled) {
     items_.at(index).action->setEnabled(enabled);
 }
 
-void MenuItemArray::trigger(int index) { items_.at(index).action->trigger(); }
+void MenuItemArray::trigger(int index) {
+    items_.at(index).action->trigger();
+}
 
 // Only a checked item is checkable, so unchecked items draw no empty check box.
 void MenuItemArray::showCheck(const Item& item) {

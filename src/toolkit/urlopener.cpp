@@ -4,6 +4,8 @@
 
 namespace tavelin {
 
-void DesktopUrlOpener::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopUrlOpener::open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
 
 } // namespace tavelin

@@ -16,13 +16,27 @@ inline constexpr int lastMarker = firstMarker + columns - 1;
 inline constexpr int elementCount = lastMarker + 1; // 49 picture controls in all
 inline constexpr int topRowStart = cellCount - columns;
 
-constexpr bool isCell(int index) { return index >= 0 && index < cellCount; }
-constexpr bool isMarker(int index) { return index >= firstMarker && index <= lastMarker; }
-constexpr bool isTopRow(int cell) { return cell >= topRowStart && cell < cellCount; }
-constexpr int column(int cell) { return cell % columns; }
-constexpr int row(int cell) { return cell / columns; }
-constexpr int markerOfColumn(int column) { return firstMarker + column; }
-constexpr int markerAbove(int cell) { return markerOfColumn(column(cell)); }
+constexpr bool isCell(int index) {
+    return index >= 0 && index < cellCount;
+}
+constexpr bool isMarker(int index) {
+    return index >= firstMarker && index <= lastMarker;
+}
+constexpr bool isTopRow(int cell) {
+    return cell >= topRowStart && cell < cellCount;
+}
+constexpr int column(int cell) {
+    return cell % columns;
+}
+constexpr int row(int cell) {
+    return cell / columns;
+}
+constexpr int markerOfColumn(int column) {
+    return firstMarker + column;
+}
+constexpr int markerAbove(int cell) {
+    return markerOfColumn(column(cell));
+}
 } // namespace board
 
 } // namespace tavelin

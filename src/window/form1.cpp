@@ -70,19 +70,33 @@ void Form1::buildMenu() {
     menuBar()->addAction(QStringLiteral("&About"));
 }
 
-void Form1::setCell(int cell, CellContent content) { Image1(cell).setPicture(picture(content)); }
+void Form1::setCell(int cell, CellContent content) {
+    Image1(cell).setPicture(picture(content));
+}
 
-bool Form1::markerVisible(int marker) const { return !Image1(marker).isHidden(); }
+bool Form1::markerVisible(int marker) const {
+    return !Image1(marker).isHidden();
+}
 
-void Form1::hideMarker(int marker) { Image1(marker).setVisible(false); }
+void Form1::hideMarker(int marker) {
+    Image1(marker).setVisible(false);
+}
 
-void Form1::showMarker(int marker) { Image1(marker).setVisible(true); }
+void Form1::showMarker(int marker) {
+    Image1(marker).setVisible(true);
+}
 
-void Form1::highlightMarker(int marker) { Image1(marker).setPicture(NextPic); }
+void Form1::highlightMarker(int marker) {
+    Image1(marker).setPicture(NextPic);
+}
 
-void Form1::makeMarkerPlain(int marker) { Image1(marker).setPicture(UnNext); }
+void Form1::makeMarkerPlain(int marker) {
+    Image1(marker).setPicture(UnNext);
+}
 
-bool Form1::pointerShowsRed() const { return mouseIcon_.handle() == imgRico.handle(); }
+bool Form1::pointerShowsRed() const {
+    return mouseIcon_.handle() == imgRico.handle();
+}
 
 void Form1::setMouseIcon(const Picture& picture) {
     mouseIcon_ = picture;

@@ -101,9 +101,7 @@ private:
     [[nodiscard]] bool SendToPeer(const QString& text);
     TcpSocketControl* peerSocket();
     const Picture& picture(CellContent content) const {
-        return content == CellContent::Red    ? R
-               : content == CellContent::Blue ? B
-                                              : PicEmpty;
+        return content == CellContent::Red ? R : content == CellContent::Blue ? B : PicEmpty;
     }
 
     Platform platform_;

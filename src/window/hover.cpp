@@ -10,7 +10,9 @@ void Form1::Image1_MouseMove(int Index) {
     }
 }
 
-void Form1::Form_MouseMove() { ShowHover(noMarker); }
+void Form1::Form_MouseMove() {
+    ShowHover(noMarker);
+}
 
 // The marker under the pointer is highlighted, every other one plain. Hidden markers get
 // their picture too, and show it when a new game brings them back.

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace tavelin::test {
+
+// A loopback port that nothing listens on right now.
+quint16 freePort();
+
+} // namespace tavelin::test

@@ -1,0 +1,161 @@
+// New game and the Game menu's modes.
+#include "support/testplatform.h"
+#include "toolkit/label.h"
+#include "toolkit/menuitemarray.h"
+
+#include <QTest>
+
+using namespace tavelin;
+using namespace tavelin::test;
+
+using Items = QList<int>;
+
+class TestGameMenu : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestGame> game;
+    Form1* form = nullptr;
+
+    Items checkedItems() const {
+        Items items;
+        for (int index = 0; index < form->mnusubGame().count(); ++index) {
+            if (form->mnusubGame().checked(index)) {
+                items.append(index);
+            }
+        }
+        return items;
+    }
+    Items disabledItems() const {
+        Items items;
+        for (const int index : {0, 3, 4, 7, 8, 9}) {
+            if (!form->mnusubGame().enabled(index)) {
+                items.append(index);
+            }
+        }
+        return items;
+    }
+
+private slots:
+    void init() {
+        game = std::make_unique<TestGame>();
+        form = game->form.get();
+    }
+
+    void modeCommands_data();
+    void modeCommands();
+    void twoPlayerGameStartsWithThePointersSide_data();
+    void twoPlayerGameStartsWithThePointersSide();
+    void newGameBringsBackTheOpeningMove();
+    void newWhileConnectingWithoutPeerStillResets();
+    void headingsAndSeparatorsDoNothing();
+    void menuClicksReachTheHandlerOnlyWhenEnabled();
+};
+
+void TestGameMenu::modeCommands_data() {
+    QTest::addColumn<Items>("before"); // commands chosen first
+    QTest::addColumn<int>("command");
+    QTest::addColumn<Items>("checked");
+    QTest::addColumn<Items>("disabled");
+
+    QTest::newRow("one player at start") << Items{} << 3 << Items{3} << Items{9};
+    QTest::newRow("two players at start") << Items{} << 4 << Items{4} << Items{9};
+    QTest::newRow("back to one player") << Items{4} << 3 << Items{3} << Items{9};
+    QTest::newRow("two players again") << Items{4} << 4 << Items{4} << Items{9};
+}
+
+void TestGameMenu::modeCommands() {
+    QFETCH(Items, before);
+    QFETCH(int, command);
+    QFETCH(Items, checked);
+    QFETCH(Items, disabled);
+
+    for (const int earlier : before) {
+        form->mnusubGame_Click(earlier);
+    }
+    setBoard(*form, "RB");
+    form->GameActive = False;
+    form->ComputerTurn = False;
+    form->Label1().setText("host Waiting...");
+    QVERIFY(form->wsListen.setLocalPort(0));
+    QVERIFY(form->wsListen.listen());
+
+    form->mnusubGame_Click(command);
+
+    QCOMPARE(checkedItems(), checked);
+    QCOMPARE(disabledItems(), disabled);
+    QCOMPARE(boardText(*form), QString(42, '.')); // every mode choice starts a new game
+    QCOMPARE(form->GameActive, True);
+    QCOMPARE(form->ComputerTurn, True);
+    QCOMPARE(form->Label1().text(), QString());
+    QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Closed);
+}
+
+void TestGameMenu::twoPlayerGameStartsWithThePointersSide_data() {
+    QTest::addColumn<bool>("pointerRed");
+    QTest::addColumn<Bool16>("redTurn");
+    // After a win the pointer shows the winner; after New mid-game, the side to move.
+    QTest::newRow("blue won or blue to move") << false << False;
+    QTest::newRow("red won or red to move") << true << True;
+}
+
+void TestGameMenu::twoPlayerGameStartsWithThePointersSide() {
+    QFETCH(bool, pointerRed);
+    QFETCH(Bool16, redTurn);
+    form->mnusubGame_Click(mnuTwoPlayers);
+    form->setMouseIcon(pointerRed ? form->imgRico : form->imgBico);
+    form->RedTurn = pointerRed ? False : True; // whatever it was, the pointer decides
+
+    form->mnusubGame_Click(mnuNew);
+
+    QCOMPARE(form->RedTurn, redTurn);
+    QCOMPARE(form->pointerShowsRed(), pointerRed);
+
+    form->mnusubGame_Click(mnuOnePlayer); // one player: always Red, red pointer
+    QCOMPARE(form->RedTurn, True);
+    QVERIFY(form->pointerShowsRed());
+}
+
+void TestGameMenu::newGameBringsBackTheOpeningMove() {
+    form->FirstComputerMove = False;
+    setBoard(*form, "R..B");
+    form->mnusubGame_Click(mnuNew);
+    QCOMPARE(form->FirstComputerMove, True);
+    QCOMPARE(boardText(*form), QString(42, '.'));
+}
+
+void TestGameMenu::newWhileConnectingWithoutPeerStillResets() {
+    form->mnusubGame().setChecked(mnuOnePlayer, false);
+    form->mnusubGame().setChecked(mnuConnectToOpponent, true);
+    setBoard(*form, "RB");
+    form->GameActive = False;
+
+    form->mnusubGame_Click(mnuNew); // "49" cannot be sent: nobody is connected
+
+    QCOMPARE(boardText(*form), QString(42, '.'));
+    QCOMPARE(form->GameActive, True);
+    QVERIFY(!form->pointerShowsRed()); // the guest plays Blue
+    QCOMPARE(form->MoveText, QString("49"));
+    QVERIFY(game->dialogs.shown.isEmpty());
+}
+
+void TestGameMenu::headingsAndSeparatorsDoNothing() {
+    setBoard(*form, "RB");
+    for (const int index : {1, 2, 5, 6}) {
+        form->mnusubGame_Click(index);
+    }
+    QCOMPARE(boardText(*form), "RB" + QString(40, '.'));
+    QCOMPARE(checkedItems(), Items{3});
+}
+
+void TestGameMenu::menuClicksReachTheHandlerOnlyWhenEnabled() {
+    form->mnusubGame().trigger(mnuTwoPlayers);
+    QCOMPARE(checkedItems(), Items{4}); // no check mark toggled behind the handler's back
+    form->mnusubGame().trigger(mnuTwoPlayers);
+    QCOMPARE(checkedItems(), Items{4});
+    form->mnusubGame().setEnabled(mnuOnePlayer, false);
+    form->mnusubGame().trigger(mnuOnePlayer);
+    QCOMPARE(checkedItems(), Items{4});
+}
+
+QTEST_MAIN(TestGameMenu)
+#include "tst_gamemenu.moc"
