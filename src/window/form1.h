@@ -63,6 +63,12 @@ public:
     void DropPiece(int markerIndex);
     Bool16 YouWin();
 
+    // The computer opponent, a chain of stages entered through the first.
+    void TryWinStraight();
+    void TryWinDiagonal();
+    void BlockRedStraight();
+    void BlockRedDiagonal();
+
     // Controls, for the handlers and for tests that drive the window as a user would.
     PictureBox& Image1(int index) const { return *image1_.at(static_cast<std::size_t>(index)); }
     MenuItemArray& mnusubGame() const { return *mnusubGame_; }
@@ -97,6 +103,10 @@ private:
     void buildMenu();
     void ChooseNormalMode(int Index);
     void ShowHover(int highlighted);
+    void PlayOpeningMove();
+    bool RuleMatches(const Rule& rule, CellContent colour) const;
+    bool PlayFirstRule(std::span<const Rule> rules, CellContent colour);
+    int DrawRandomMarker();
     // Sends through the connection of the network mode in force; false when it could not.
     [[nodiscard]] bool SendToPeer(const QString& text);
     TcpSocketControl* peerSocket();

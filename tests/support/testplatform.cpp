@@ -64,7 +64,7 @@ QString boardText(const Form1& form) {
     return text;
 }
 
-void setCells(Form1& form, std::initializer_list<int> cells, CellContent colour) {
+void setCells(Form1& form, const QList<int>& cells, CellContent colour) {
     for (const int cell : cells) {
         form.setCell(cell, colour);
     }

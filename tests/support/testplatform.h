@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <memory>
+#include <random>
 
 namespace tavelin::test {
 
@@ -46,6 +47,17 @@ public:
     int seeds = 0;
 };
 
+// A fixed pseudo-random sequence: the same values on every run.
+class SeededRandom final : public RandomSequence {
+public:
+    explicit SeededRandom(unsigned seed) : engine_(seed) {}
+    void seedFromClock() override {}
+    float next() override { return std::uniform_int_distribution<int>(0, 99)(engine_) / 100.0F; }
+
+private:
+    std::mt19937 engine_;
+};
+
 class RecordingUrlOpener final : public UrlOpener {
 public:
     void open(const QUrl& url) override { opened.append(url); }
@@ -67,6 +79,6 @@ struct TestGame {
 void setBoard(Form1& form, const QString& cells);
 QString boardText(const Form1& form);
 // Cells from a list, for the rule tables: sets each listed cell to the colour.
-void setCells(Form1& form, std::initializer_list<int> cells, CellContent colour);
+void setCells(Form1& form, const QList<int>& cells, CellContent colour);
 
 } // namespace tavelin::test

@@ -1,0 +1,13 @@
+#include "ai/rules.h"
+#include "window/form1.h"
+
+namespace tavelin {
+
+// Stage 2: complete a Blue diagonal.
+void Form1::TryWinDiagonal() {
+    if (!PlayFirstRule(rules::diagonal, CellContent::Blue)) {
+        BlockRedStraight();
+    }
+}
+
+} // namespace tavelin
