@@ -1,4 +1,5 @@
 #include "toolkit/clockrandom.h"
+#include "toolkit/closeonsignal.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     if (!port) {
         return 2;
     }
+    const tavelin::CloseOnSignal closeOnSignal;
     tavelin::QtDialogs dialogs;
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;

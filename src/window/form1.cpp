@@ -34,6 +34,7 @@ Form1::Form1(const Platform& platform)
     surface_->drawLinesOnTop({form.line("Line1"), form.line("Line2"), form.line("Line3")});
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never follows a resize
+    setFocusPolicy(Qt::StrongFocus);                    // for playing by keyboard
     connect(surface_, &FormSurface::mouseMoved, this, [this] { Form_MouseMove(); });
     Form_Load();
 }
@@ -53,6 +54,8 @@ void Form1::buildBoard(const FormLayout& layout) {
         control->setGeometry(x, y, size, size);
         connect(control, &PictureBox::mouseMoved, this,
                 [this](int element) { Image1_MouseMove(element); });
+        connect(control, &PictureBox::clicked, this,
+                [this](int element) { Image1_Click(element); });
         image1_.at(static_cast<std::size_t>(index)) = control;
     }
 }
@@ -67,7 +70,8 @@ void Form1::buildMenu() {
     mnusubGame_ = new MenuItemArray(mnuGame, gameMenuItems());
     connect(mnusubGame_, &MenuItemArray::clicked, this,
             [this](int index) { mnusubGame_Click(index); });
-    menuBar()->addAction(QStringLiteral("&About"));
+    QAction* mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
 void Form1::setCell(int cell, CellContent content) {

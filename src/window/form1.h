@@ -55,6 +55,13 @@ public:
     void mnusubGame_Click(int Index);
     PlayMode checkedMode() const;
 
+    // The player's move, by mouse or keyboard.
+    void Image1_Click(int Index);
+    bool Form_KeyDown(int KeyCode); // true when the key means something to the game
+
+    // The About box.
+    void mnuAbout_Click();
+
     // Column hover.
     void Image1_MouseMove(int Index);
     void Form_MouseMove();
@@ -98,11 +105,18 @@ public:
 private:
     static constexpr int noMarker = -1;
 
+    void keyPressEvent(QKeyEvent* event) override;
+
     void buildBoard(const FormLayout& layout);
     void buildLabels(const FormLayout& layout);
     void buildMenu();
     void ChooseNormalMode(int Index);
     void ShowHover(int highlighted);
+    void PlayAgainstComputer(int Index);
+    void PlayTwoPlayerMove(int Index);
+    void PlayColumnByKey(int marker);
+    int HighlightedMarker() const;
+    void MoveHighlight(int step);
     void PlayOpeningMove();
     bool RuleMatches(const Rule& rule, CellContent colour) const;
     bool PlayFirstRule(std::span<const Rule> rules, CellContent colour);

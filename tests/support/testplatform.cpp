@@ -4,6 +4,9 @@ namespace tavelin::test {
 
 void RecordingDialogs::msgBox(const QString& text, int style, const QString& title) {
     shown.append({text, style, title});
+    if (whileShown) {
+        whileShown();
+    }
 }
 
 QString RecordingDialogs::inputBox(const QString& prompt, const QString& defaultText) {

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -33,7 +34,8 @@ public:
 
     QList<ShownMessage> shown;
     QStringList prompts;
-    std::deque<QString> answers; // an empty script answers with the default text
+    std::deque<QString> answers;      // an empty script answers with the default text
+    std::function<void()> whileShown; // runs while a message box would be up
 };
 
 // Hands out the values it is given, in order; 0 once they run out.

@@ -1,0 +1,87 @@
+#include "about/form2.h"
+
+#include "about/projectinfo.h"
+#include "toolkit/formlayout.h"
+#include "toolkit/formsurface.h"
+#include "toolkit/label.h"
+#include "toolkit/urlopener.h"
+
+#include <QLayout>
+#include <QPushButton>
+
+namespace tavelin {
+
+namespace {
+Label* placeLabel(const FormLayout& layout, const QString& name, const QString& text,
+                  QWidget* surface) {
+    auto* label = new Label(layout.rect(name), layout.alignment(name), surface);
+    label->setText(text);
+    return label;
+}
+} // namespace
+
+Form2::Form2(UrlOpener& urls, QWidget* parent) : QDialog(parent), urls_(urls) {
+    const FormLayout layout(QStringLiteral(":/layouts/form2.json"));
+    setWindowTitle(layout.caption());
+    auto* surface = new FormSurface(layout.clientSize(), this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+    frame->addWidget(surface);
+
+    label3_ = placeLabel(layout, "Label3", QStringLiteral("Tavelin"), surface);
+    QFont title = label3_->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.5);
+    label3_->setFont(title);
+    label1_ = placeLabel(layout, "Label1", QStringLiteral("BY : %1").arg(project::author), surface);
+    label2_ =
+        placeLabel(layout, "Label2", QStringLiteral("E-MAIL : %1").arg(project::email), surface);
+    label13_ =
+        placeLabel(layout, "Label13", QStringLiteral("URL : %1").arg(project::webAddress), surface);
+    for (Label* link : {label2_, label13_}) {
+        link->setCursor(Qt::PointingHandCursor);
+    }
+    command1_ = new QPushButton(QStringLiteral("OK"), surface);
+    command1_->setGeometry(layout.rect("Command1"));
+    command1_->setDefault(true);
+    command1_->setFocus();
+
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(label13_, &Label::mouseMoved, this, [this] { Label13_MouseMove(); });
+    connect(label2_, &Label::mouseMoved, this, [this] { Label2_MouseMove(); });
+    connect(surface, &FormSurface::mouseMoved, this, [this] { Form_MouseMove(); });
+    connect(label13_, &Label::clicked, this, [this] { Label13_Click(); });
+    connect(label2_, &Label::clicked, this, [this] { Label2_Click(); });
+}
+
+void Form2::Command1_Click() {
+    accept();
+}
+
+void Form2::Label13_MouseMove() {
+    showLinkColours(false, true);
+}
+
+void Form2::Label2_MouseMove() {
+    showLinkColours(true, false);
+}
+
+void Form2::Form_MouseMove() {
+    showLinkColours(false, false);
+}
+
+void Form2::showLinkColours(bool mailUnderMouse, bool webUnderMouse) {
+    label2_->setForeColor(mailUnderMouse ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    label13_->setForeColor(webUnderMouse ? QColor(0, 0, 255) : QColor(0, 0, 0));
+}
+
+void Form2::Label13_Click() {
+    urls_.open(QUrl(QString::fromLatin1(project::webScheme) + project::webAddress));
+}
+
+void Form2::Label2_Click() {
+    urls_.open(QUrl(QStringLiteral("mailto:%1").arg(project::email)));
+}
+
+} // namespace tavelin

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace tavelin {
+
+class Label;
+class UrlOpener;
+
+// The About box: the game's name, its makers, and two links that turn blue under the mouse.
+class Form2 : public QDialog {
+public:
+    Form2(UrlOpener& urls, QWidget* parent);
+
+    Label& Label1() const { return *label1_; }
+    Label& Label2() const { return *label2_; }
+    Label& Label3() const { return *label3_; }
+    Label& Label13() const { return *label13_; }
+    QPushButton& Command1() const { return *command1_; }
+
+    void Command1_Click();
+    void Label13_MouseMove();
+    void Label2_MouseMove();
+    void Form_MouseMove();
+    void Label13_Click();
+    void Label2_Click();
+
+private:
+    void showLinkColours(bool mailUnderMouse, bool webUnderMouse);
+
+    UrlOpener& urls_;
+    Label* label1_;
+    Label* label2_;
+    Label* label3_;
+    Label* label13_;
+    QPushButton* command1_;
+};
+
+} // namespace tavelin

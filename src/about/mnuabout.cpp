@@ -1,0 +1,14 @@
+#include "about/form2.h"
+#include "toolkit/handlergate.h"
+#include "window/form1.h"
+
+namespace tavelin {
+
+// The About box, modal over the game: the game takes no input until it is closed.
+void Form1::mnuAbout_Click() {
+    Form2 about(platform_.urls, this);
+    const HandlerGate::ModalScope modal;
+    about.exec();
+}
+
+} // namespace tavelin

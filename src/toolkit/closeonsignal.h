@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace tavelin {
+
+// When the desktop session or a terminal asks the program to end (SIGTERM, SIGINT, SIGHUP),
+// closes every window as the user would, so that the game leaves cleanly: a network peer is
+// told, and the program exits with success. One per process.
+class CloseOnSignal : public QObject {
+public:
+    explicit CloseOnSignal(QObject* parent = nullptr);
+    ~CloseOnSignal() override;
+    CloseOnSignal(const CloseOnSignal&) = delete;
+    CloseOnSignal& operator=(const CloseOnSignal&) = delete;
+
+private:
+    static void onSignal(int signal);
+    void closeWindows();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+} // namespace tavelin

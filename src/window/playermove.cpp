@@ -1,0 +1,65 @@
+#include "toolkit/dialogs.h"
+#include "window/form1.h"
+
+namespace tavelin {
+
+// A click on a column marker is a move; what follows it depends on the mode of play.
+void Form1::Image1_Click(int Index) {
+    if (GameActive != True) {
+        return;
+    }
+    switch (checkedMode()) {
+    case PlayMode::OnePlayer:
+        PlayAgainstComputer(Index);
+        break;
+    case PlayMode::TwoPlayers:
+        PlayTwoPlayerMove(Index);
+        break;
+    case PlayMode::WaitingForConnection:
+    case PlayMode::ConnectToOpponent:
+    case PlayMode::None:
+        break;
+    }
+}
+
+// Red's move, then the computer's Blue reply. Only markers are moves, never board cells.
+void Form1::PlayAgainstComputer(int Index) {
+    if (!board::isMarker(Index)) {
+        return;
+    }
+    if (RedTurn == True) {
+        DropPiece(Index);
+        if (YouWin() == True) {
+            platform_.dialogs.msgBox(QStringLiteral("You Win"));
+            GameActive = False;
+            return;
+        }
+    }
+    RedTurn = False;
+    ComputerTurn = True;
+    TryWinStraight();
+    if (YouWin() == True) {
+        platform_.dialogs.msgBox(QStringLiteral("You Lose"));
+        GameActive = False;
+    }
+}
+
+// The side to move drops its piece; after a win the turn and the pointer stay with the
+// winner, so that the winner starts the next game.
+void Form1::PlayTwoPlayerMove(int Index) {
+    if (!board::isMarker(Index)) {
+        return;
+    }
+    DropPiece(Index);
+    if (YouWin() == True) {
+        platform_.dialogs.msgBox(RedTurn == True ? QStringLiteral("Red Win")
+                                                 : QStringLiteral("Blue Win"));
+        GameActive = False;
+        return;
+    }
+    const bool redMoved = RedTurn == True;
+    RedTurn = toBool16(!redMoved);
+    setMouseIcon(redMoved ? imgBico : imgRico);
+}
+
+} // namespace tavelin
