@@ -1,3 +1,4 @@
+#include "net/socketlibrary.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
 #include "toolkit/qtdialogs.h"
@@ -55,7 +56,8 @@ int main(int argc, char* argv[]) {
     tavelin::QtDialogs dialogs;
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;
-    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, *port});
+    tavelin::PosixSocketLibrary sockets;
+    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *port});
     window.show();
     return QApplication::exec();
 }

@@ -147,7 +147,9 @@ void TestTcpSocketControl::refusedConnectIsAnError() {
     QSignalSpy error(&client, &TcpSocketControl::errorOccurred);
     QVERIFY(client.connectTo("127.0.0.1", freePort()));
     QVERIFY(error.wait(patienceMs));
-    QVERIFY(!error.at(0).at(0).toString().isEmpty());
+    QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
+             TcpSocketControl::Failure::Connect);
+    QVERIFY(!error.at(0).at(1).toString().isEmpty());
 }
 
 void TestTcpSocketControl::listenOnAPortInUseIsAnError() {
@@ -157,6 +159,8 @@ void TestTcpSocketControl::listenOnAPortInUseIsAnError() {
     QVERIFY(listener.setLocalPort(occupant.server.serverPort()));
     QVERIFY(listener.listen());
     QVERIFY(error.wait(patienceMs));
+    QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
+             TcpSocketControl::Failure::Listen);
     QCOMPARE(listener.state(), TcpSocketControl::State::Closed);
 }
 

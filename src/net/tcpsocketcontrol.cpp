@@ -58,6 +58,10 @@ TcpSocketControl::~TcpSocketControl() {
     close();
 }
 
+void TcpSocketControl::raiseError(Failure failure, const QString& reason) {
+    raise([this, failure, reason] { emit errorOccurred(failure, reason); });
+}
+
 void TcpSocketControl::raise(std::function<void()> event) {
     HandlerGate::post([self = QPointer(this), generation = generation_, event = std::move(event)] {
         if (self && self->generation_ == generation) {
@@ -80,9 +84,11 @@ bool TcpSocketControl::listen() {
     }
     server_ = std::make_unique<QTcpServer>();
     if (!server_->listen(QHostAddress::Any, localPort_)) {
-        const QString reason = server_->errorString();
+        raiseError(server_->serverError() == QAbstractSocket::SocketAccessError
+                       ? Failure::ListenPrivileged
+                       : Failure::Listen,
+                   server_->errorString());
         server_.reset();
-        raise([this, reason] { emit errorOccurred(reason); });
         return true;
     }
     state_ = State::Listening;
@@ -157,13 +163,14 @@ void TcpSocketControl::onSocketError() {
         raise([this] { emit peerClosed(); });
         return;
     }
-    const QString reason = socket_->errorString();
-    raise([this, reason] { emit errorOccurred(reason); });
+    raiseError(state_ == State::Connected ? Failure::Connection : Failure::Connect,
+               socket_->errorString());
 }
 
 void TcpSocketControl::onConnectTimeout() {
+    socket_->disconnect(this);
     socket_->abort();
-    raise([this] { emit errorOccurred(tr("The connection attempt timed out.")); });
+    raiseError(Failure::Connect, tr("The connection attempt timed out."));
 }
 
 bool TcpSocketControl::sendData(const QString& text) {

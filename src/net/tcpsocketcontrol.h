@@ -25,6 +25,13 @@ class TcpSocketControl : public QObject {
 
 public:
     enum class State { Closed, Listening, Connecting, Connected };
+    // What an error event is about.
+    enum class Failure {
+        Listen,           // the system refused to listen on the port
+        ListenPrivileged, // ... because the port is reserved for the administrator
+        Connect,          // the connection could not be made
+        Connection,       // an established connection broke
+    };
 
     explicit TcpSocketControl(QObject* parent = nullptr);
     ~TcpSocketControl() override;
@@ -48,13 +55,14 @@ signals:
     void connectionRequest(int requestId);
     void connected();
     void dataArrival(qint64 bytesTotal);
-    // Connect refused or failed, listen refused, send failed, connection lost: a readable reason.
-    void errorOccurred(const QString& reason);
+    // With a reason the user can read.
+    void errorOccurred(tavelin::TcpSocketControl::Failure failure, const QString& reason);
     // The peer closed the connection; never raised when this side closes.
     void peerClosed();
 
 private:
     void raise(std::function<void()> event);
+    void raiseError(Failure failure, const QString& reason);
     void adopt(QTcpSocket* socket, State state);
     void onNewConnections();
     void onSocketError();

@@ -4,14 +4,19 @@ namespace tavelin {
 
 // Drops the piece of the side RedTurn names into the column under the marker, passing a full
 // column on to the next one to the right (wrapping from the last to the first).
-void Form1::DropPiece(int markerIndex) {
-    bool anyMarkerVisible = false;
+bool Form1::AnyColumnOpen() const {
     for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
-        anyMarkerVisible = anyMarkerVisible || markerVisible(marker);
+        if (markerVisible(marker)) {
+            return true;
+        }
     }
+    return false;
+}
+
+void Form1::DropPiece(int markerIndex) {
     // A received move arrives while GameActive is False; the open columns let it through.
     // With every column closed there is nowhere to go, whatever GameActive says.
-    if (!anyMarkerVisible || !board::isMarker(markerIndex)) {
+    if (!AnyColumnOpen() || !board::isMarker(markerIndex)) {
         return;
     }
     int marker = markerIndex;

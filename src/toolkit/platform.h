@@ -6,6 +6,7 @@ namespace tavelin {
 
 class Dialogs;
 class RandomSequence;
+class SocketLibrary;
 class UrlOpener;
 
 // What the game needs from the world around it, each behind a seam that tests replace.
@@ -15,6 +16,7 @@ struct Platform {
     Dialogs& dialogs;
     RandomSequence& random;
     UrlOpener& urls;
+    SocketLibrary& sockets;
     quint16 port = defaultPort;
 };
 

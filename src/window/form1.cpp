@@ -36,10 +36,16 @@ Form1::Form1(const Platform& platform)
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the layout never follows a resize
     setFocusPolicy(Qt::StrongFocus);                    // for playing by keyboard
     connect(surface_, &FormSurface::mouseMoved, this, [this] { Form_MouseMove(); });
+    connectSockets();
     Form_Load();
 }
 
 Form1::~Form1() = default;
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
 
 void Form1::buildBoard(const FormLayout& layout) {
     const int left = layout.measure("board", "left");

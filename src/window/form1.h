@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <span>
 
 namespace tavelin {
@@ -59,6 +60,21 @@ public:
     void Image1_Click(int Index);
     bool Form_KeyDown(int KeyCode); // true when the key means something to the game
 
+    // Network play: the host-name look-ups, the session and its messages.
+    static int Hibyte(std::int16_t wParam);
+    static int Lobyte(std::int16_t wParam);
+    Bool16 SocketsInitialize();
+    void SocketsCeanup();
+    QString GetIPHostName();
+    QString GetIPAddress();
+    void Form_Unload();
+    void wsListen_ConnectionRequest(int requestID);
+    void wsClient_Connect();
+    void wsServer_DataArrival();
+    void wsClient_DataArrival();
+    // What the peer sent, as one arrival: the greeting, or messages "42" to "50".
+    void HandleReceivedText(const QString& text);
+
     // The About box.
     void mnuAbout_Click();
 
@@ -69,6 +85,7 @@ public:
     // Rules.
     void DropPiece(int markerIndex);
     Bool16 YouWin();
+    bool AnyColumnOpen() const;
 
     // The computer opponent, a chain of stages entered through the first.
     void TryWinStraight();
@@ -101,11 +118,16 @@ public:
     Bool16 FirstComputerMove = False;
     Bool16 AwaitingGreeting = False;
     QString MoveText;
+    QString LocalHostName;
+    int RequestID = 0;
+    QString ReceivedText;
+    QString RemoteAddress;
 
 private:
     static constexpr int noMarker = -1;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
     void buildBoard(const FormLayout& layout);
     void buildLabels(const FormLayout& layout);
@@ -114,6 +136,19 @@ private:
     void ShowHover(int highlighted);
     void PlayAgainstComputer(int Index);
     void PlayTwoPlayerMove(int Index);
+    void PlayNetworkMove(int Index);
+    bool IsHost() const { return checkedMode() == PlayMode::WaitingForConnection; }
+    void connectSockets();
+    void WaitForConnection();
+    void ConnectToOpponent();
+    void Disconnect();
+    void ReportSessionFailure(const QString& text);
+    void LoseConnection();
+    void OnSocketError(TcpSocketControl::Failure failure, const QString& reason);
+    QString Greeting() const;
+    void TakeGreeting(const QString& text);
+    void HandlePeerMessage();
+    std::optional<QByteArray> LookUpHostName();
     void PlayColumnByKey(int marker);
     int HighlightedMarker() const;
     void MoveHighlight(int step);
@@ -135,6 +170,7 @@ private:
     Label* label1_ = nullptr;
     Label* label2_ = nullptr;
     Picture mouseIcon_;
+    QString unreadMessages_; // the start of a message whose rest has not arrived yet
 };
 
 } // namespace tavelin

@@ -72,6 +72,15 @@ void Form1::mnusubGame_Click(int Index) {
     case mnuTwoPlayers:
         ChooseNormalMode(Index);
         break;
+    case mnuWaitForConnection:
+        WaitForConnection();
+        break;
+    case mnuConnectToOpponent:
+        ConnectToOpponent();
+        break;
+    case mnuDisconnect:
+        Disconnect();
+        break;
     default: // separators and headings
         break;
     }

@@ -17,6 +17,8 @@ void Form1::Image1_Click(int Index) {
         break;
     case PlayMode::WaitingForConnection:
     case PlayMode::ConnectToOpponent:
+        PlayNetworkMove(Index);
+        break;
     case PlayMode::None:
         break;
     }
@@ -42,6 +44,27 @@ void Form1::PlayAgainstComputer(int Index) {
         platform_.dialogs.msgBox(QStringLiteral("You Lose"));
         GameActive = False;
     }
+}
+
+// This side's piece (Red on the host, Blue on the guest) goes to the peer; then this side waits
+// for the peer's answer. A move that cannot be sent means the connection is gone.
+void Form1::PlayNetworkMove(int Index) {
+    const bool host = IsHost();
+    RedTurn = toBool16(host);
+    const Picture& shown = Image1(Index).picture();
+    if (shown != UnNext && shown != NextPic) {
+        return; // a board cell
+    }
+    DropPiece(Index);
+    if (!SendToPeer(QString::number(Index))) {
+        LoseConnection();
+        return;
+    }
+    RedTurn = toBool16(!host);
+    if (YouWin() == True) {
+        platform_.dialogs.msgBox(QStringLiteral("You Win"));
+    }
+    GameActive = False;
 }
 
 // The side to move drops its piece; after a win the turn and the pointer stay with the

@@ -38,7 +38,31 @@ float ScriptedRandom::next() {
 }
 
 TestGame::TestGame(quint16 port)
-    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, port})) {}
+    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, sockets, port})) {}
+
+int FakeSocketLibrary::startup(std::int16_t /*requestedVersion*/, StartupInfo& info) {
+    info = offered;
+    sessionsOpen += startupResult == 0 ? 1 : 0;
+    return startupResult;
+}
+
+int FakeSocketLibrary::cleanup() {
+    sessionsOpen -= cleanupResult == 0 ? 1 : 0;
+    return cleanupResult;
+}
+
+int FakeSocketLibrary::hostName(char* buffer, int length) {
+    if (!name) {
+        return -1;
+    }
+    qstrncpy(buffer, name->constData(), static_cast<std::size_t>(length));
+    return 0;
+}
+
+std::optional<QByteArray> FakeSocketLibrary::firstAddress(const QByteArray& hostName) {
+    lookedUp = hostName;
+    return address;
+}
 
 void setBoard(Form1& form, const QString& cells) {
     for (int cell = 0; cell < board::cellCount; ++cell) {

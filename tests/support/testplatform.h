@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/platform.h"
 #include "toolkit/randomsequence.h"
@@ -66,6 +67,27 @@ public:
     QList<QUrl> opened;
 };
 
+// A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7.
+class FakeSocketLibrary final : public SocketLibrary {
+public:
+    int startup(std::int16_t requestedVersion, StartupInfo& info) override;
+    int cleanup() override;
+    int lastError() override { return errorNumber; }
+    int hostName(char* buffer, int length) override;
+    std::optional<QByteArray> firstAddress(const QByteArray& name) override;
+    std::optional<QByteArray> reachableAddress() override { return interfaceAddress; }
+
+    int startupResult = 0;
+    StartupInfo offered{0x0202, 100};
+    int cleanupResult = 0;
+    int errorNumber = 10093;
+    std::optional<QByteArray> name = QByteArray("testhost"); // nothing: the call fails
+    std::optional<QByteArray> address = QByteArray("\x0A\x00\x00\x07", 4);
+    std::optional<QByteArray> interfaceAddress;
+    QByteArray lookedUp;
+    int sessionsOpen = 0;
+};
+
 // A main window wired to recording seams.
 struct TestGame {
     explicit TestGame(quint16 port = Platform::defaultPort);
@@ -73,6 +95,7 @@ struct TestGame {
     RecordingDialogs dialogs;
     ScriptedRandom random;
     RecordingUrlOpener urls;
+    FakeSocketLibrary sockets;
     std::unique_ptr<Form1> form;
 };
 

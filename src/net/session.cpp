@@ -1,0 +1,105 @@
+#include "net/peermessages.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/label.h"
+#include "toolkit/menuitemarray.h"
+#include "window/form1.h"
+
+namespace tavelin {
+
+// The host: plays Red, shows its name and address, and waits for a guest on the port.
+void Form1::WaitForConnection() {
+    MenuItemArray& menu = mnusubGame();
+    if (menu.checked(mnuWaitForConnection)) {
+        return;
+    }
+    menu.setEnabled(mnuNew, false);
+    for (const int mode : {mnuOnePlayer, mnuTwoPlayers, mnuConnectToOpponent}) {
+        menu.setChecked(mode, false);
+        menu.setEnabled(mode, false);
+    }
+    menu.setChecked(mnuWaitForConnection, true);
+    menu.setEnabled(mnuDisconnect, true);
+    NewGame();
+    GameActive = False;
+    Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
+    Label2().setText(QStringLiteral("IP Address ") + GetIPAddress());
+    unreadMessages_.clear();
+    // A refusal by the system comes back as an error event; the state cannot refuse here.
+    static_cast<void>(wsListen.setLocalPort(platform_.port));
+    static_cast<void>(wsListen.listen());
+    AwaitingGreeting = True;
+}
+
+// The guest: plays Blue and connects to the address its player types.
+void Form1::ConnectToOpponent() {
+    MenuItemArray& menu = mnusubGame();
+    if (menu.checked(mnuConnectToOpponent)) {
+        return;
+    }
+    menu.setEnabled(mnuNew, true);
+    for (const int mode : {mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection}) {
+        menu.setChecked(mode, false);
+        menu.setEnabled(mode, false);
+    }
+    menu.setChecked(mnuConnectToOpponent, true);
+    menu.setEnabled(mnuDisconnect, true);
+    NewGame();
+    RemoteAddress = platform_.dialogs.inputBox(QStringLiteral("Input IP Address to Connect"),
+                                               QStringLiteral("0.0.0.0"));
+    GameActive = False;
+    AwaitingGreeting = True;
+    unreadMessages_.clear();
+    if (RemoteAddress.trimmed().isEmpty()) {
+        Disconnect(); // the player cancelled
+        return;
+    }
+    const std::optional<PeerAddress> peer = parsePeerAddress(RemoteAddress, platform_.port);
+    if (!peer) {
+        ReportSessionFailure(
+            tr("\"%1\" is no address to connect to. Type an address such as 192.168.1.20, "
+               "192.168.1.20:1007 or [fe80::1]:1007.")
+                .arg(RemoteAddress));
+        return;
+    }
+    static_cast<void>(wsClient.connectTo(peer->host, peer->port));
+    Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
+    Label2().clear();
+}
+
+// Tells the peer this side is leaving (once the session has begun), then back to one player.
+void Form1::Disconnect() {
+    if (AwaitingGreeting == False) {
+        static_cast<void>(SendToPeer(QStringLiteral("50"))); // the peer may be gone already
+    }
+    wsListen.close();
+    wsServer.close();
+    wsClient.close();
+    unreadMessages_.clear();
+    MenuItemArray& menu = mnusubGame();
+    for (const int item :
+         {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection, mnuConnectToOpponent}) {
+        menu.setEnabled(item, true);
+    }
+    menu.setEnabled(mnuDisconnect, false);
+    mnusubGame_Click(mnuOnePlayer);
+}
+
+// A session that cannot begin is told with its reason, never left standing as "Waiting...".
+void Form1::ReportSessionFailure(const QString& text) {
+    platform_.dialogs.msgBox(text, Dialogs::Exclamation);
+    Disconnect();
+}
+
+// The peer went away without saying so, or a move could not reach it: as if it had said "50".
+void Form1::LoseConnection() {
+    platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
+    Disconnect();
+}
+
+void Form1::Form_Unload() {
+    if (AwaitingGreeting == False) {
+        static_cast<void>(SendToPeer(QStringLiteral("50")));
+    }
+}
+
+} // namespace tavelin

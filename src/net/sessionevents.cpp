@@ -1,0 +1,138 @@
+#include "net/peermessages.h"
+#include "toolkit/dialogs.h"
+#include "toolkit/label.h"
+#include "toolkit/menuitemarray.h"
+#include "window/form1.h"
+
+namespace tavelin {
+
+void Form1::connectSockets() {
+    connect(&wsListen, &TcpSocketControl::connectionRequest, this,
+            [this](int id) { wsListen_ConnectionRequest(id); });
+    connect(&wsClient, &TcpSocketControl::connected, this, [this] { wsClient_Connect(); });
+    connect(&wsServer, &TcpSocketControl::dataArrival, this, [this] { wsServer_DataArrival(); });
+    connect(&wsClient, &TcpSocketControl::dataArrival, this, [this] { wsClient_DataArrival(); });
+    for (TcpSocketControl* socket : {&wsListen, &wsServer, &wsClient}) {
+        connect(socket, &TcpSocketControl::errorOccurred, this,
+                [this](TcpSocketControl::Failure failure, const QString& reason) {
+                    OnSocketError(failure, reason);
+                });
+    }
+    for (TcpSocketControl* socket : {&wsServer, &wsClient}) {
+        connect(socket, &TcpSocketControl::peerClosed, this, [this] { LoseConnection(); });
+    }
+}
+
+// One guest at a time: a further request is turned away and the game goes on undisturbed.
+void Form1::wsListen_ConnectionRequest(int requestID) {
+    if (wsServer.state() != TcpSocketControl::State::Closed) {
+        wsListen.reject(requestID);
+        return;
+    }
+    RequestID = requestID;
+    static_cast<void>(wsServer.accept(RequestID));
+    static_cast<void>(wsServer.sendData(Greeting()));
+}
+
+void Form1::wsClient_Connect() {
+    static_cast<void>(wsClient.sendData(Greeting()));
+}
+
+// An empty greeting would send nothing at all, and the peer would wait for it forever.
+QString Form1::Greeting() const {
+    return LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName;
+}
+
+void Form1::wsServer_DataArrival() {
+    HandleReceivedText(wsServer.getData());
+}
+
+void Form1::wsClient_DataArrival() {
+    HandleReceivedText(wsClient.getData());
+}
+
+void Form1::HandleReceivedText(const QString& text) {
+    if (AwaitingGreeting == True) {
+        TakeGreeting(text);
+        return;
+    }
+    unreadMessages_ += text;
+    const TcpSocketControl* session = peerSocket();
+    // A "50" ends the session: whatever came after it belongs to no game.
+    while (session != nullptr && peerSocket() == session) {
+        const std::optional<QString> message = takePeerMessage(unreadMessages_);
+        if (!message) {
+            return;
+        }
+        ReceivedText = *message;
+        HandlePeerMessage();
+    }
+}
+
+void Form1::TakeGreeting(const QString& text) {
+    ReceivedText = sanitizeGreeting(text);
+    Label1().setText(LocalHostName + QStringLiteral(" Connected ") + ReceivedText);
+    GameActive = True;
+    if (!IsHost()) {
+        setMouseIcon(imgBico);
+    }
+    AwaitingGreeting = False;
+    mnusubGame().setEnabled(mnuNew, true);
+}
+
+// One message "42" to "50": the peer's move, a new game, or the peer leaving.
+void Form1::HandlePeerMessage() {
+    if (ReceivedText == QLatin1String("49")) {
+        NewGame();
+        return;
+    }
+    if (ReceivedText == QLatin1String("50")) {
+        platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
+        mnusubGame_Click(mnuDisconnect);
+        return;
+    }
+    const int marker = ReceivedText.toInt();
+    const Picture& shown = Image1(marker).picture();
+    // Once the game is over here, a move the peer made at the same moment places nothing;
+    // without this check the finished board would be announced again as "You Lose".
+    if ((shown != UnNext && shown != NextPic) || !AnyColumnOpen()) {
+        return;
+    }
+    const bool host = IsHost();
+    if (host) {
+        RedTurn = False; // the guest's piece is Blue
+    }
+    DropPiece(marker);
+    if (YouWin() == True) {
+        platform_.dialogs.msgBox(QStringLiteral("You Lose"));
+        return;
+    }
+    RedTurn = toBool16(host);
+    GameActive = True;
+}
+
+void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reason) {
+    switch (failure) {
+    case TcpSocketControl::Failure::Listen:
+        ReportSessionFailure(
+            tr("Cannot wait for a connection on port %1: %2").arg(platform_.port).arg(reason));
+        break;
+    case TcpSocketControl::Failure::ListenPrivileged:
+        ReportSessionFailure(
+            tr("Cannot wait for a connection on port %1: %2\n\nPorts below 1024 are reserved "
+               "for the administrator on this computer. Start Tavelin with --port and a "
+               "number of 1024 or more (for example: tavelin --port 10007); the other player "
+               "connects to that port, typing the address as address:port.")
+                .arg(platform_.port)
+                .arg(reason));
+        break;
+    case TcpSocketControl::Failure::Connect:
+        ReportSessionFailure(tr("Cannot connect to %1: %2").arg(RemoteAddress, reason));
+        break;
+    case TcpSocketControl::Failure::Connection:
+        LoseConnection();
+        break;
+    }
+}
+
+} // namespace tavelin

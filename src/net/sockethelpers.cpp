@@ -1,0 +1,114 @@
+#include "net/socketlibrary.h"
+#include "toolkit/dialogs.h"
+#include "window/form1.h"
+
+#include <array>
+
+namespace tavelin {
+
+namespace {
+constexpr std::int16_t version1_1 = 0x0101;
+constexpr int hostNameLength = 256;
+
+QString dottedDecimal(const QByteArray& address) {
+    QStringList parts;
+    for (const char byte : address) {
+        parts.append(QString::number(static_cast<unsigned char>(byte)));
+    }
+    return parts.join('.');
+}
+
+bool isLoopback(const QByteArray& address) {
+    return address.size() == 4 && static_cast<unsigned char>(address.at(0)) == 127;
+}
+} // namespace
+
+int Form1::Hibyte(std::int16_t wParam) {
+    return (wParam / 256) & 0xFF;
+}
+
+int Form1::Lobyte(std::int16_t wParam) {
+    return wParam & 0xFF;
+}
+
+Bool16 Form1::SocketsInitialize() {
+    SocketLibrary::StartupInfo info;
+    if (platform_.sockets.startup(version1_1, info) != 0) {
+        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"), Dialogs::Exclamation,
+                                 QStringLiteral("ERROR"));
+        return False;
+    }
+    constexpr int minSockets = 1;
+    if (info.maxSockets < minSockets) {
+        platform_.dialogs.msgBox(QStringLiteral("Want Winsock at less = %1").arg(minSockets));
+        return False;
+    }
+    const int major = Lobyte(info.version);
+    const int minor = Hibyte(info.version);
+    if (major < 1 || (major == 1 && minor < 1)) {
+        platform_.dialogs.msgBox(
+            QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
+        return False;
+    }
+    return True;
+}
+
+void Form1::SocketsCeanup() {
+    if (platform_.sockets.cleanup() != 0) {
+        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"), Dialogs::Exclamation,
+                                 QStringLiteral("ERROR"));
+    }
+}
+
+// The local host name; "" after a failure, which has been told to the user.
+std::optional<QByteArray> Form1::LookUpHostName() {
+    std::array<char, hostNameLength> buffer{};
+    if (platform_.sockets.hostName(buffer.data(), hostNameLength) == -1) {
+        platform_.dialogs.msgBox(
+            QStringLiteral("Windows Sockets Error : %1").arg(platform_.sockets.lastError()));
+        SocketsCeanup();
+        return std::nullopt;
+    }
+    buffer.back() = '\0'; // a name that filled the buffer is cut, never read past it
+    return QByteArray(buffer.data());
+}
+
+QString Form1::GetIPHostName() {
+    if (SocketsInitialize() != True) {
+        return {};
+    }
+    const std::optional<QByteArray> name = LookUpHostName();
+    if (!name) {
+        return {};
+    }
+    LocalHostName = QString::fromLocal8Bit(*name);
+    SocketsCeanup();
+    return LocalHostName;
+}
+
+// The address a guest can reach this machine at. A host name that resolves to loopback
+// (as Debian maps it to 127.0.1.1) would send the guest to its own machine, so the first
+// address of a network interface takes its place; loopback only when there is none.
+QString Form1::GetIPAddress() {
+    if (SocketsInitialize() != True) {
+        return {};
+    }
+    const std::optional<QByteArray> name = LookUpHostName();
+    if (!name) {
+        return {};
+    }
+    std::optional<QByteArray> address = platform_.sockets.firstAddress(name->trimmed());
+    if (!address) {
+        platform_.dialogs.msgBox(QStringLiteral("Windows Not Responting"), Dialogs::Exclamation,
+                                 QStringLiteral("ERROR"));
+        SocketsCeanup();
+        return {};
+    }
+    if (isLoopback(*address)) {
+        address = platform_.sockets.reachableAddress().value_or(*address);
+    }
+    SocketsCeanup();
+    return dottedDecimal(*address);
+}
+
+} // namespace tavelin

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <optional>
+
+namespace tavelin {
+
+// The host's socket library, as the host-name and address look-ups use it: a seam, so that
+// tests can make each call fail.
+class SocketLibrary {
+public:
+    struct StartupInfo {
+        std::int16_t version = 0;    // low byte major, high byte minor
+        std::int16_t maxSockets = 0; // how many sockets the library offers
+    };
+
+    virtual ~SocketLibrary() = default;
+    // 0 when a session is open and `info` filled; anything else is failure.
+    virtual int startup(std::int16_t requestedVersion, StartupInfo& info) = 0;
+    // 0 when the session is closed; anything else is failure.
+    virtual int cleanup() = 0;
+    virtual int lastError() = 0;
+    // 0 with the NUL-terminated local host name in `buffer`, or -1.
+    virtual int hostName(char* buffer, int length) = 0;
+    // The bytes of the first address the name resolves to, or nothing.
+    virtual std::optional<QByteArray> firstAddress(const QByteArray& name) = 0;
+    // The first IPv4 address of an interface that is up, other than loopback, if any.
+    virtual std::optional<QByteArray> reachableAddress() = 0;
+};
+
+// The POSIX socket library: it needs no session, so opening and closing one always succeed.
+class PosixSocketLibrary final : public SocketLibrary {
+public:
+    int startup(std::int16_t requestedVersion, StartupInfo& info) override;
+    int cleanup() override { return 0; }
+    int lastError() override;
+    int hostName(char* buffer, int length) override;
+    std::optional<QByteArray> firstAddress(const QByteArray& name) override;
+    std::optional<QByteArray> reachableAddress() override;
+};
+
+} // namespace tavelin
