@@ -2,9 +2,11 @@
 # missing, configures and builds first.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench sanitize deps configure build
+.PHONY: run test bench sanitize fuzz deps configure build
 
 run: build
 	$(BUILD)/tavelin
@@ -24,6 +26,15 @@ sanitize: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the handling of what a network peer sends, for FUZZ_SECONDS (clang's libFuzzer).
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DTAVELIN_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+	cmake --build $(FUZZ_BUILD) --target fuzz_received_text -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz_received_text -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/seeds
 
 deps:
 	@scripts/install-deps
