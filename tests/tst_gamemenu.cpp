@@ -1,4 +1,5 @@
 // New game and the Game menu's modes.
+#include "support/loopback.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
@@ -16,33 +17,16 @@ class TestGameMenu : public QObject {
     std::unique_ptr<TestGame> game;
     Form1* form = nullptr;
 
-    Items checkedItems() const {
-        Items items;
-        for (int index = 0; index < form->mnusubGame().count(); ++index) {
-            if (form->mnusubGame().checked(index)) {
-                items.append(index);
-            }
-        }
-        return items;
-    }
-    Items disabledItems() const {
-        Items items;
-        for (const int index : {0, 3, 4, 7, 8, 9}) {
-            if (!form->mnusubGame().enabled(index)) {
-                items.append(index);
-            }
-        }
-        return items;
-    }
-
 private slots:
     void init() {
-        game = std::make_unique<TestGame>();
+        game = std::make_unique<TestGame>(freePort());
         form = game->form.get();
     }
 
-    void modeCommands_data();
-    void modeCommands();
+    void menuTable_data();
+    void menuTable();
+    void modeChoiceStartsANewGame_data();
+    void modeChoiceStartsANewGame();
     void twoPlayerGameStartsWithThePointersSide_data();
     void twoPlayerGameStartsWithThePointersSide();
     void newGameBringsBackTheOpeningMove();
@@ -51,7 +35,7 @@ private slots:
     void menuClicksReachTheHandlerOnlyWhenEnabled();
 };
 
-void TestGameMenu::modeCommands_data() {
+void TestGameMenu::menuTable_data() {
     QTest::addColumn<Items>("before"); // commands chosen first
     QTest::addColumn<int>("command");
     QTest::addColumn<Items>("checked");
@@ -61,32 +45,47 @@ void TestGameMenu::modeCommands_data() {
     QTest::newRow("two players at start") << Items{} << 4 << Items{4} << Items{9};
     QTest::newRow("back to one player") << Items{4} << 3 << Items{3} << Items{9};
     QTest::newRow("two players again") << Items{4} << 4 << Items{4} << Items{9};
+    QTest::newRow("wait for connection") << Items{} << 7 << Items{7} << Items{0, 3, 4, 8};
+    QTest::newRow("wait again: nothing") << Items{7} << 7 << Items{7} << Items{0, 3, 4, 8};
+    QTest::newRow("connect to opponent") << Items{4} << 8 << Items{8} << Items{3, 4, 7};
+    QTest::newRow("disconnect while waiting") << Items{7} << 9 << Items{3} << Items{9};
+    QTest::newRow("disconnect while connecting") << Items{8} << 9 << Items{3} << Items{9};
 }
 
-void TestGameMenu::modeCommands() {
+void TestGameMenu::menuTable() {
     QFETCH(Items, before);
     QFETCH(int, command);
     QFETCH(Items, checked);
     QFETCH(Items, disabled);
-
     for (const int earlier : before) {
         form->mnusubGame_Click(earlier);
     }
+    form->mnusubGame_Click(command);
+    QCOMPARE(checkedItems(*form), checked);
+    QCOMPARE(disabledCommands(*form), disabled);
+}
+
+void TestGameMenu::modeChoiceStartsANewGame_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("one player") << 3;
+    QTest::newRow("two players") << 4;
+    QTest::newRow("disconnect") << 9;
+}
+
+void TestGameMenu::modeChoiceStartsANewGame() {
+    QFETCH(int, command);
+    form->mnusubGame_Click(mnuWaitForConnection);
     setBoard(*form, "RB");
-    form->GameActive = False;
     form->ComputerTurn = False;
-    form->Label1().setText("host Waiting...");
-    QVERIFY(form->wsListen.setLocalPort(0));
-    QVERIFY(form->wsListen.listen());
+    QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Listening);
 
     form->mnusubGame_Click(command);
 
-    QCOMPARE(checkedItems(), checked);
-    QCOMPARE(disabledItems(), disabled);
-    QCOMPARE(boardText(*form), QString(42, '.')); // every mode choice starts a new game
+    QCOMPARE(boardText(*form), QString(42, '.'));
     QCOMPARE(form->GameActive, True);
     QCOMPARE(form->ComputerTurn, True);
     QCOMPARE(form->Label1().text(), QString());
+    QCOMPARE(form->Label2().text(), QString());
     QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Closed);
 }
 
@@ -144,17 +143,17 @@ void TestGameMenu::headingsAndSeparatorsDoNothing() {
         form->mnusubGame_Click(index);
     }
     QCOMPARE(boardText(*form), "RB" + QString(40, '.'));
-    QCOMPARE(checkedItems(), Items{3});
+    QCOMPARE(checkedItems(*form), Items{3});
 }
 
 void TestGameMenu::menuClicksReachTheHandlerOnlyWhenEnabled() {
     form->mnusubGame().trigger(mnuTwoPlayers);
-    QCOMPARE(checkedItems(), Items{4}); // no check mark toggled behind the handler's back
+    QCOMPARE(checkedItems(*form), Items{4}); // no check mark toggled behind the handler's back
     form->mnusubGame().trigger(mnuTwoPlayers);
-    QCOMPARE(checkedItems(), Items{4});
+    QCOMPARE(checkedItems(*form), Items{4});
     form->mnusubGame().setEnabled(mnuOnePlayer, false);
     form->mnusubGame().trigger(mnuOnePlayer);
-    QCOMPARE(checkedItems(), Items{4});
+    QCOMPARE(checkedItems(*form), Items{4});
 }
 
 QTEST_MAIN(TestGameMenu)

@@ -19,16 +19,6 @@ bool waitFor(const std::function<bool()>& condition) {
     return QTest::qWaitFor(condition, patienceMs);
 }
 
-QList<int> checkedItems(const Form1& form) {
-    QList<int> items;
-    for (int index = 0; index < form.mnusubGame().count(); ++index) {
-        if (form.mnusubGame().checked(index)) {
-            items.append(index);
-        }
-    }
-    return items;
-}
-
 bool inOnePlayerMode(const Form1& form) {
     return checkedItems(form) == QList<int>{mnuOnePlayer} && form.Label1().text().isEmpty() &&
            form.Label2().text().isEmpty() && !form.mnusubGame().enabled(mnuDisconnect);

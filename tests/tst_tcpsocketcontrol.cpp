@@ -23,6 +23,16 @@ struct RawServer {
         }
         return server.nextPendingConnection();
     }
+    // Connects the control to this server: this server's end, or null when that failed.
+    QTcpSocket* connect(TcpSocketControl& client) {
+        QSignalSpy connected(&client, &TcpSocketControl::connected);
+        if (!client.connectTo("127.0.0.1", server.serverPort())) {
+            return nullptr;
+        }
+        QTcpSocket* remote = waitForPeer();
+        const bool told = !connected.isEmpty() || connected.wait(patienceMs);
+        return told ? remote : nullptr;
+    }
     QTcpServer server;
 };
 
@@ -49,11 +59,8 @@ private slots:
 void TestTcpSocketControl::sendsExactBytesAndReadsAllThatIsPending() {
     RawServer peer;
     TcpSocketControl client;
-    QSignalSpy connected(&client, &TcpSocketControl::connected);
-    QVERIFY(client.connectTo("127.0.0.1", peer.server.serverPort()));
-    QTcpSocket* remote = peer.waitForPeer();
+    QTcpSocket* remote = peer.connect(client);
     QVERIFY(remote);
-    QVERIFY(connected.wait(patienceMs));
 
     QVERIFY(client.sendData(QString("Host") + QChar(0xE9))); // one byte a character, no end mark
     QVERIFY(client.sendData("42"));
@@ -100,10 +107,8 @@ void TestTcpSocketControl::acceptsARequestByIdentifier() {
 void TestTcpSocketControl::eventsWaitWhileAHandlerShowsAModalBox() {
     RawServer peer;
     TcpSocketControl client;
-    QSignalSpy connected(&client, &TcpSocketControl::connected);
-    QVERIFY(client.connectTo("127.0.0.1", peer.server.serverPort()));
-    QTcpSocket* remote = peer.waitForPeer();
-    QVERIFY(connected.wait(patienceMs));
+    QTcpSocket* remote = peer.connect(client);
+    QVERIFY(remote);
 
     QStringList seen;
     connect(&client, &TcpSocketControl::dataArrival, this,
@@ -123,11 +128,9 @@ void TestTcpSocketControl::eventsWaitWhileAHandlerShowsAModalBox() {
 void TestTcpSocketControl::peerClosingIsToldApartFromOurOwnClose() {
     RawServer peer;
     TcpSocketControl client;
-    QSignalSpy connected(&client, &TcpSocketControl::connected);
     QSignalSpy closed(&client, &TcpSocketControl::peerClosed);
-    QVERIFY(client.connectTo("127.0.0.1", peer.server.serverPort()));
-    QTcpSocket* remote = peer.waitForPeer();
-    QVERIFY(connected.wait(patienceMs));
+    QTcpSocket* remote = peer.connect(client);
+    QVERIFY(remote);
 
     client.close();
     QVERIFY(remote->waitForDisconnected(patienceMs) ||
@@ -135,9 +138,8 @@ void TestTcpSocketControl::peerClosingIsToldApartFromOurOwnClose() {
     QTest::qWait(100);
     QCOMPARE(closed.count(), 0);
 
-    QVERIFY(client.connectTo("127.0.0.1", peer.server.serverPort()));
-    QTcpSocket* second = peer.waitForPeer();
-    QVERIFY(connected.wait(patienceMs));
+    QTcpSocket* second = peer.connect(client);
+    QVERIFY(second);
     second->disconnectFromHost();
     QVERIFY(closed.wait(patienceMs));
 }

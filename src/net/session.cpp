@@ -8,17 +8,11 @@ namespace tavelin {
 
 // The host: plays Red, shows its name and address, and waits for a guest on the port.
 void Form1::WaitForConnection() {
-    MenuItemArray& menu = mnusubGame();
-    if (menu.checked(mnuWaitForConnection)) {
+    if (mnusubGame().checked(mnuWaitForConnection)) {
         return;
     }
-    menu.setEnabled(mnuNew, false);
-    for (const int mode : {mnuOnePlayer, mnuTwoPlayers, mnuConnectToOpponent}) {
-        menu.setChecked(mode, false);
-        menu.setEnabled(mode, false);
-    }
-    menu.setChecked(mnuWaitForConnection, true);
-    menu.setEnabled(mnuDisconnect, true);
+    // "New" waits for the guest: until then there is nobody to start over with.
+    CheckSessionMode(mnuWaitForConnection, false);
     NewGame();
     GameActive = False;
     Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
@@ -32,17 +26,10 @@ void Form1::WaitForConnection() {
 
 // The guest: plays Blue and connects to the address its player types.
 void Form1::ConnectToOpponent() {
-    MenuItemArray& menu = mnusubGame();
-    if (menu.checked(mnuConnectToOpponent)) {
+    if (mnusubGame().checked(mnuConnectToOpponent)) {
         return;
     }
-    menu.setEnabled(mnuNew, true);
-    for (const int mode : {mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection}) {
-        menu.setChecked(mode, false);
-        menu.setEnabled(mode, false);
-    }
-    menu.setChecked(mnuConnectToOpponent, true);
-    menu.setEnabled(mnuDisconnect, true);
+    CheckSessionMode(mnuConnectToOpponent, true);
     NewGame();
     RemoteAddress = platform_.dialogs.inputBox(QStringLiteral("Input IP Address to Connect"),
                                                QStringLiteral("0.0.0.0"));
@@ -64,6 +51,21 @@ void Form1::ConnectToOpponent() {
     static_cast<void>(wsClient.connectTo(peer->host, peer->port));
     Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
     Label2().clear();
+}
+
+// Checks the session's mode and locks the other modes until "Disconnect".
+void Form1::CheckSessionMode(int sessionItem, bool newEnabled) {
+    MenuItemArray& menu = mnusubGame();
+    menu.setEnabled(mnuNew, newEnabled);
+    for (const int mode :
+         {mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection, mnuConnectToOpponent}) {
+        if (mode != sessionItem) {
+            menu.setChecked(mode, false);
+            menu.setEnabled(mode, false);
+        }
+    }
+    menu.setChecked(sessionItem, true);
+    menu.setEnabled(mnuDisconnect, true);
 }
 
 // Tells the peer this side is leaving (once the session has begun), then back to one player.

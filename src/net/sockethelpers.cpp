@@ -60,8 +60,12 @@ void Form1::SocketsCeanup() {
     }
 }
 
-// The local host name; "" after a failure, which has been told to the user.
-std::optional<QByteArray> Form1::LookUpHostName() {
+// Opens a library session and looks up the local host name. Nothing after a failure, which has
+// been told to the user; otherwise the caller closes the session.
+std::optional<QByteArray> Form1::OpenSessionForHostName() {
+    if (SocketsInitialize() != True) {
+        return std::nullopt;
+    }
     std::array<char, hostNameLength> buffer{};
     if (platform_.sockets.hostName(buffer.data(), hostNameLength) == -1) {
         platform_.dialogs.msgBox(
@@ -74,10 +78,7 @@ std::optional<QByteArray> Form1::LookUpHostName() {
 }
 
 QString Form1::GetIPHostName() {
-    if (SocketsInitialize() != True) {
-        return {};
-    }
-    const std::optional<QByteArray> name = LookUpHostName();
+    const std::optional<QByteArray> name = OpenSessionForHostName();
     if (!name) {
         return {};
     }
@@ -90,10 +91,7 @@ QString Form1::GetIPHostName() {
 // (as Debian maps it to 127.0.1.1) would send the guest to its own machine, so the first
 // address of a network interface takes its place; loopback only when there is none.
 QString Form1::GetIPAddress() {
-    if (SocketsInitialize() != True) {
-        return {};
-    }
-    const std::optional<QByteArray> name = LookUpHostName();
+    const std::optional<QByteArray> name = OpenSessionForHostName();
     if (!name) {
         return {};
     }

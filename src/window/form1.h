@@ -139,6 +139,7 @@ private:
     void PlayNetworkMove(int Index);
     bool IsHost() const { return checkedMode() == PlayMode::WaitingForConnection; }
     void connectSockets();
+    void CheckSessionMode(int sessionItem, bool newEnabled);
     void WaitForConnection();
     void ConnectToOpponent();
     void Disconnect();
@@ -148,7 +149,7 @@ private:
     QString Greeting() const;
     void TakeGreeting(const QString& text);
     void HandlePeerMessage();
-    std::optional<QByteArray> LookUpHostName();
+    std::optional<QByteArray> OpenSessionForHostName();
     void PlayColumnByKey(int marker);
     int HighlightedMarker() const;
     void MoveHighlight(int step);

@@ -1,5 +1,7 @@
 #include "support/testplatform.h"
 
+#include "toolkit/menuitemarray.h"
+
 namespace tavelin::test {
 
 void RecordingDialogs::msgBox(const QString& text, int style, const QString& title) {
@@ -89,6 +91,27 @@ QString boardText(const Form1& form) {
                                                           : '.';
     }
     return text;
+}
+
+QList<int> checkedItems(const Form1& form) {
+    QList<int> items;
+    for (int index = 0; index < form.mnusubGame().count(); ++index) {
+        if (form.mnusubGame().checked(index)) {
+            items.append(index);
+        }
+    }
+    return items;
+}
+
+QList<int> disabledCommands(const Form1& form) {
+    QList<int> items;
+    for (const int index : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
+                            mnuConnectToOpponent, mnuDisconnect}) {
+        if (!form.mnusubGame().enabled(index)) {
+            items.append(index);
+        }
+    }
+    return items;
 }
 
 void setCells(Form1& form, const QList<int>& cells, CellContent colour) {

@@ -103,6 +103,10 @@ struct TestGame {
 // empty. Markers of full columns are hidden, as play would leave them.
 void setBoard(Form1& form, const QString& cells);
 QString boardText(const Form1& form);
+// The Game-menu items that carry a check mark, and those of the commands that are disabled.
+QList<int> checkedItems(const Form1& form);
+QList<int> disabledCommands(const Form1& form);
+
 // Cells from a list, for the rule tables: sets each listed cell to the colour.
 void setCells(Form1& form, const QList<int>& cells, CellContent colour);
 
