@@ -28,7 +28,8 @@ sanitize: deps
 	    ctest --output-on-failure -j $(JOBS)
 
 # Fuzzes the handling of what a network peer sends, for FUZZ_SECONDS (clang's libFuzzer).
-fuzz: deps
+fuzz:
+	@scripts/install-deps clang libclang-rt-dev
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DTAVELIN_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
 	cmake --build $(FUZZ_BUILD) --target fuzz_received_text -j $(JOBS)

@@ -23,138 +23,118 @@ private slots:
         form = game->form.get();
     }
 
-    void menuTable_data();
-    void menuTable();
-    void modeChoiceStartsANewGame_data();
-    void modeChoiceStartsANewGame();
-    void twoPlayerGameStartsWithThePointersSide_data();
-    void twoPlayerGameStartsWithThePointersSide();
-    void newGameBringsBackTheOpeningMove();
-    void newWhileConnectingWithoutPeerStillResets();
-    void headingsAndSeparatorsDoNothing();
-    void menuClicksReachTheHandlerOnlyWhenEnabled();
+    void menuTable_data() {
+        QTest::addColumn<Items>("before"); // commands chosen first
+        QTest::addColumn<int>("command");
+        QTest::addColumn<Items>("checked");
+        QTest::addColumn<Items>("disabled");
+
+        QTest::newRow("one player at start") << Items{} << 3 << Items{3} << Items{9};
+        QTest::newRow("two players at start") << Items{} << 4 << Items{4} << Items{9};
+        QTest::newRow("back to one player") << Items{4} << 3 << Items{3} << Items{9};
+        QTest::newRow("two players again") << Items{4} << 4 << Items{4} << Items{9};
+        QTest::newRow("wait for connection") << Items{} << 7 << Items{7} << Items{0, 3, 4, 8};
+        QTest::newRow("wait again: nothing") << Items{7} << 7 << Items{7} << Items{0, 3, 4, 8};
+        QTest::newRow("connect to opponent") << Items{4} << 8 << Items{8} << Items{3, 4, 7};
+        QTest::newRow("disconnect while waiting") << Items{7} << 9 << Items{3} << Items{9};
+        QTest::newRow("disconnect while connecting") << Items{8} << 9 << Items{3} << Items{9};
+    }
+    void menuTable() {
+        QFETCH(Items, before);
+        QFETCH(int, command);
+        QFETCH(Items, checked);
+        QFETCH(Items, disabled);
+        for (const int earlier : before) {
+            form->mnusubGame_Click(earlier);
+        }
+        form->mnusubGame_Click(command);
+        QCOMPARE(checkedItems(*form), checked);
+        QCOMPARE(disabledCommands(*form), disabled);
+    }
+    void modeChoiceStartsANewGame_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("one player") << 3;
+        QTest::newRow("two players") << 4;
+        QTest::newRow("disconnect") << 9;
+    }
+    void modeChoiceStartsANewGame() {
+        QFETCH(int, command);
+        form->mnusubGame_Click(mnuWaitForConnection);
+        setBoard(*form, "RB");
+        form->ComputerTurn = False;
+        QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Listening);
+
+        form->mnusubGame_Click(command);
+
+        QCOMPARE(boardText(*form), QString(42, '.'));
+        QCOMPARE(form->GameActive, True);
+        QCOMPARE(form->ComputerTurn, True);
+        QCOMPARE(form->Label1().text(), QString());
+        QCOMPARE(form->Label2().text(), QString());
+        QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Closed);
+    }
+    void twoPlayerGameStartsWithThePointersSide_data() {
+        QTest::addColumn<bool>("pointerRed");
+        QTest::addColumn<Bool16>("redTurn");
+        // After a win the pointer shows the winner; after New mid-game, the side to move.
+        QTest::newRow("blue won or blue to move") << false << False;
+        QTest::newRow("red won or red to move") << true << True;
+    }
+    void twoPlayerGameStartsWithThePointersSide() {
+        QFETCH(bool, pointerRed);
+        QFETCH(Bool16, redTurn);
+        form->mnusubGame_Click(mnuTwoPlayers);
+        form->setMouseIcon(pointerRed ? form->imgRico : form->imgBico);
+        form->RedTurn = pointerRed ? False : True; // whatever it was, the pointer decides
+
+        form->mnusubGame_Click(mnuNew);
+
+        QCOMPARE(form->RedTurn, redTurn);
+        QCOMPARE(form->pointerShowsRed(), pointerRed);
+
+        form->mnusubGame_Click(mnuOnePlayer); // one player: always Red, red pointer
+        QCOMPARE(form->RedTurn, True);
+        QVERIFY(form->pointerShowsRed());
+    }
+    void newGameBringsBackTheOpeningMove() {
+        form->FirstComputerMove = False;
+        setBoard(*form, "R..B");
+        form->mnusubGame_Click(mnuNew);
+        QCOMPARE(form->FirstComputerMove, True);
+        QCOMPARE(boardText(*form), QString(42, '.'));
+    }
+    void newWhileConnectingWithoutPeerStillResets() {
+        form->mnusubGame().setChecked(mnuOnePlayer, false);
+        form->mnusubGame().setChecked(mnuConnectToOpponent, true);
+        setBoard(*form, "RB");
+        form->GameActive = False;
+
+        form->mnusubGame_Click(mnuNew); // "49" cannot be sent: nobody is connected
+
+        QCOMPARE(boardText(*form), QString(42, '.'));
+        QCOMPARE(form->GameActive, True);
+        QVERIFY(!form->pointerShowsRed()); // the guest plays Blue
+        QCOMPARE(form->MoveText, QString("49"));
+        QVERIFY(game->dialogs.shown.isEmpty());
+    }
+    void headingsAndSeparatorsDoNothing() {
+        setBoard(*form, "RB");
+        for (const int index : {1, 2, 5, 6}) {
+            form->mnusubGame_Click(index);
+        }
+        QCOMPARE(boardText(*form), "RB" + QString(40, '.'));
+        QCOMPARE(checkedItems(*form), Items{3});
+    }
+    void menuClicksReachTheHandlerOnlyWhenEnabled() {
+        form->mnusubGame().trigger(mnuTwoPlayers);
+        QCOMPARE(checkedItems(*form), Items{4}); // no check mark toggled behind the handler's back
+        form->mnusubGame().trigger(mnuTwoPlayers);
+        QCOMPARE(checkedItems(*form), Items{4});
+        form->mnusubGame().setEnabled(mnuOnePlayer, false);
+        form->mnusubGame().trigger(mnuOnePlayer);
+        QCOMPARE(checkedItems(*form), Items{4});
+    }
 };
-
-void TestGameMenu::menuTable_data() {
-    QTest::addColumn<Items>("before"); // commands chosen first
-    QTest::addColumn<int>("command");
-    QTest::addColumn<Items>("checked");
-    QTest::addColumn<Items>("disabled");
-
-    QTest::newRow("one player at start") << Items{} << 3 << Items{3} << Items{9};
-    QTest::newRow("two players at start") << Items{} << 4 << Items{4} << Items{9};
-    QTest::newRow("back to one player") << Items{4} << 3 << Items{3} << Items{9};
-    QTest::newRow("two players again") << Items{4} << 4 << Items{4} << Items{9};
-    QTest::newRow("wait for connection") << Items{} << 7 << Items{7} << Items{0, 3, 4, 8};
-    QTest::newRow("wait again: nothing") << Items{7} << 7 << Items{7} << Items{0, 3, 4, 8};
-    QTest::newRow("connect to opponent") << Items{4} << 8 << Items{8} << Items{3, 4, 7};
-    QTest::newRow("disconnect while waiting") << Items{7} << 9 << Items{3} << Items{9};
-    QTest::newRow("disconnect while connecting") << Items{8} << 9 << Items{3} << Items{9};
-}
-
-void TestGameMenu::menuTable() {
-    QFETCH(Items, before);
-    QFETCH(int, command);
-    QFETCH(Items, checked);
-    QFETCH(Items, disabled);
-    for (const int earlier : before) {
-        form->mnusubGame_Click(earlier);
-    }
-    form->mnusubGame_Click(command);
-    QCOMPARE(checkedItems(*form), checked);
-    QCOMPARE(disabledCommands(*form), disabled);
-}
-
-void TestGameMenu::modeChoiceStartsANewGame_data() {
-    QTest::addColumn<int>("command");
-    QTest::newRow("one player") << 3;
-    QTest::newRow("two players") << 4;
-    QTest::newRow("disconnect") << 9;
-}
-
-void TestGameMenu::modeChoiceStartsANewGame() {
-    QFETCH(int, command);
-    form->mnusubGame_Click(mnuWaitForConnection);
-    setBoard(*form, "RB");
-    form->ComputerTurn = False;
-    QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Listening);
-
-    form->mnusubGame_Click(command);
-
-    QCOMPARE(boardText(*form), QString(42, '.'));
-    QCOMPARE(form->GameActive, True);
-    QCOMPARE(form->ComputerTurn, True);
-    QCOMPARE(form->Label1().text(), QString());
-    QCOMPARE(form->Label2().text(), QString());
-    QCOMPARE(form->wsListen.state(), TcpSocketControl::State::Closed);
-}
-
-void TestGameMenu::twoPlayerGameStartsWithThePointersSide_data() {
-    QTest::addColumn<bool>("pointerRed");
-    QTest::addColumn<Bool16>("redTurn");
-    // After a win the pointer shows the winner; after New mid-game, the side to move.
-    QTest::newRow("blue won or blue to move") << false << False;
-    QTest::newRow("red won or red to move") << true << True;
-}
-
-void TestGameMenu::twoPlayerGameStartsWithThePointersSide() {
-    QFETCH(bool, pointerRed);
-    QFETCH(Bool16, redTurn);
-    form->mnusubGame_Click(mnuTwoPlayers);
-    form->setMouseIcon(pointerRed ? form->imgRico : form->imgBico);
-    form->RedTurn = pointerRed ? False : True; // whatever it was, the pointer decides
-
-    form->mnusubGame_Click(mnuNew);
-
-    QCOMPARE(form->RedTurn, redTurn);
-    QCOMPARE(form->pointerShowsRed(), pointerRed);
-
-    form->mnusubGame_Click(mnuOnePlayer); // one player: always Red, red pointer
-    QCOMPARE(form->RedTurn, True);
-    QVERIFY(form->pointerShowsRed());
-}
-
-void TestGameMenu::newGameBringsBackTheOpeningMove() {
-    form->FirstComputerMove = False;
-    setBoard(*form, "R..B");
-    form->mnusubGame_Click(mnuNew);
-    QCOMPARE(form->FirstComputerMove, True);
-    QCOMPARE(boardText(*form), QString(42, '.'));
-}
-
-void TestGameMenu::newWhileConnectingWithoutPeerStillResets() {
-    form->mnusubGame().setChecked(mnuOnePlayer, false);
-    form->mnusubGame().setChecked(mnuConnectToOpponent, true);
-    setBoard(*form, "RB");
-    form->GameActive = False;
-
-    form->mnusubGame_Click(mnuNew); // "49" cannot be sent: nobody is connected
-
-    QCOMPARE(boardText(*form), QString(42, '.'));
-    QCOMPARE(form->GameActive, True);
-    QVERIFY(!form->pointerShowsRed()); // the guest plays Blue
-    QCOMPARE(form->MoveText, QString("49"));
-    QVERIFY(game->dialogs.shown.isEmpty());
-}
-
-void TestGameMenu::headingsAndSeparatorsDoNothing() {
-    setBoard(*form, "RB");
-    for (const int index : {1, 2, 5, 6}) {
-        form->mnusubGame_Click(index);
-    }
-    QCOMPARE(boardText(*form), "RB" + QString(40, '.'));
-    QCOMPARE(checkedItems(*form), Items{3});
-}
-
-void TestGameMenu::menuClicksReachTheHandlerOnlyWhenEnabled() {
-    form->mnusubGame().trigger(mnuTwoPlayers);
-    QCOMPARE(checkedItems(*form), Items{4}); // no check mark toggled behind the handler's back
-    form->mnusubGame().trigger(mnuTwoPlayers);
-    QCOMPARE(checkedItems(*form), Items{4});
-    form->mnusubGame().setEnabled(mnuOnePlayer, false);
-    form->mnusubGame().trigger(mnuOnePlayer);
-    QCOMPARE(checkedItems(*form), Items{4});
-}
 
 QTEST_MAIN(TestGameMenu)
 #include "tst_gamemenu.moc"

@@ -47,137 +47,125 @@ class TestTcpSocketControl : public QObject {
     Q_OBJECT
 
 private slots:
-    void sendsExactBytesAndReadsAllThatIsPending();
-    void acceptsARequestByIdentifier();
-    void eventsWaitWhileAHandlerShowsAModalBox();
-    void peerClosingIsToldApartFromOurOwnClose();
-    void refusedConnectIsAnError();
-    void listenOnAPortInUseIsAnError();
-    void operationsRefusedInTheWrongState();
+    void sendsExactBytesAndReadsAllThatIsPending() {
+        RawServer peer;
+        TcpSocketControl client;
+        QTcpSocket* remote = peer.connect(client);
+        QVERIFY(remote);
+
+        QVERIFY(
+            client.sendData(QString("Host") + QChar(0xE9))); // one byte a character, no end mark
+        QVERIFY(client.sendData("42"));
+        QCOMPARE(readExactly(*remote, 7), QByteArray("Host\xE9"
+                                                     "42"));
+
+        QStringList reads; // what each data arrival found, read as the game reads it
+        connect(&client, &TcpSocketControl::dataArrival, this,
+                [&] { reads.append(client.getData()); });
+        {
+            const HandlerGate::ModalScope box; // let both pieces arrive before anyone reads
+            remote->write("4");
+            remote->flush();
+            QTest::qWait(20);
+            remote->write("9");
+            remote->flush();
+            QTest::qWait(200);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(reads, QStringList{"49"}, patienceMs);
+        QTest::qWait(50);
+        QCOMPARE(reads, QStringList{"49"}); // nothing was left for a second event to report
+    }
+    void acceptsARequestByIdentifier() {
+        const quint16 port = freePort();
+        TcpSocketControl listener;
+        TcpSocketControl server;
+        QVERIFY(listener.setLocalPort(port));
+        QVERIFY(listener.listen());
+        QSignalSpy request(&listener, &TcpSocketControl::connectionRequest);
+
+        QTcpSocket guest;
+        guest.connectToHost(QHostAddress::LocalHost, port);
+        guest.write("guest"); // sent before the accept: reported after it, in order
+        QVERIFY(request.wait(patienceMs));
+
+        QSignalSpy arrival(&server, &TcpSocketControl::dataArrival);
+        QVERIFY(server.accept(request.at(0).at(0).toInt()));
+        QVERIFY(!server.accept(request.at(0).at(0).toInt())); // taken already
+        QTRY_VERIFY_WITH_TIMEOUT(!arrival.isEmpty(), patienceMs);
+        QCOMPARE(server.getData(), QString("guest"));
+        QCOMPARE(server.state(), TcpSocketControl::State::Connected);
+    }
+    void eventsWaitWhileAHandlerShowsAModalBox() {
+        RawServer peer;
+        TcpSocketControl client;
+        QTcpSocket* remote = peer.connect(client);
+        QVERIFY(remote);
+
+        QStringList seen;
+        connect(&client, &TcpSocketControl::dataArrival, this,
+                [&] { seen.append("data:" + client.getData()); });
+        connect(&client, &TcpSocketControl::peerClosed, this, [&] { seen.append("closed"); });
+        {
+            const HandlerGate::ModalScope box; // as while a message box is up
+            remote->write("50");
+            remote->flush();
+            remote->disconnectFromHost();
+            QTest::qWait(200); // the nested loop runs; nothing may reach the game
+            QVERIFY(seen.isEmpty());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(seen, QStringList({"data:50", "closed"}), patienceMs);
+    }
+    void peerClosingIsToldApartFromOurOwnClose() {
+        RawServer peer;
+        TcpSocketControl client;
+        QSignalSpy closed(&client, &TcpSocketControl::peerClosed);
+        QTcpSocket* remote = peer.connect(client);
+        QVERIFY(remote);
+
+        client.close();
+        QVERIFY(remote->waitForDisconnected(patienceMs) ||
+                remote->state() == QAbstractSocket::UnconnectedState);
+        QTest::qWait(100);
+        QCOMPARE(closed.count(), 0);
+
+        QTcpSocket* second = peer.connect(client);
+        QVERIFY(second);
+        second->disconnectFromHost();
+        QVERIFY(closed.wait(patienceMs));
+    }
+    void refusedConnectIsAnError() {
+        TcpSocketControl client;
+        QSignalSpy error(&client, &TcpSocketControl::errorOccurred);
+        QVERIFY(client.connectTo("127.0.0.1", freePort()));
+        QVERIFY(error.wait(patienceMs));
+        QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
+                 TcpSocketControl::Failure::Connect);
+        QVERIFY(!error.at(0).at(1).toString().isEmpty());
+    }
+    void listenOnAPortInUseIsAnError() {
+        RawServer occupant;
+        TcpSocketControl listener;
+        QSignalSpy error(&listener, &TcpSocketControl::errorOccurred);
+        QVERIFY(listener.setLocalPort(occupant.server.serverPort()));
+        QVERIFY(listener.listen());
+        QVERIFY(error.wait(patienceMs));
+        QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
+                 TcpSocketControl::Failure::Listen);
+        QCOMPARE(listener.state(), TcpSocketControl::State::Closed);
+    }
+    void operationsRefusedInTheWrongState() {
+        TcpSocketControl control;
+        QVERIFY(!control.sendData("42"));
+        QCOMPARE(control.getData(), QString());
+        control.close(); // closing what is not open does nothing
+        QVERIFY(control.setLocalPort(freePort()));
+        QVERIFY(control.listen());
+        QVERIFY(!control.listen());
+        QVERIFY(!control.setLocalPort(1));
+        QVERIFY(!control.connectTo("127.0.0.1", 1));
+        QVERIFY(!control.accept(-1));
+    }
 };
-
-void TestTcpSocketControl::sendsExactBytesAndReadsAllThatIsPending() {
-    RawServer peer;
-    TcpSocketControl client;
-    QTcpSocket* remote = peer.connect(client);
-    QVERIFY(remote);
-
-    QVERIFY(client.sendData(QString("Host") + QChar(0xE9))); // one byte a character, no end mark
-    QVERIFY(client.sendData("42"));
-    QCOMPARE(readExactly(*remote, 7), QByteArray("Host\xE9"
-                                                 "42"));
-
-    QStringList reads; // what each data arrival found, read as the game reads it
-    connect(&client, &TcpSocketControl::dataArrival, this, [&] { reads.append(client.getData()); });
-    {
-        const HandlerGate::ModalScope box; // let both pieces arrive before anyone reads
-        remote->write("4");
-        remote->flush();
-        QTest::qWait(20);
-        remote->write("9");
-        remote->flush();
-        QTest::qWait(200);
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(reads, QStringList{"49"}, patienceMs);
-    QTest::qWait(50);
-    QCOMPARE(reads, QStringList{"49"}); // nothing was left for a second event to report
-}
-
-void TestTcpSocketControl::acceptsARequestByIdentifier() {
-    const quint16 port = freePort();
-    TcpSocketControl listener;
-    TcpSocketControl server;
-    QVERIFY(listener.setLocalPort(port));
-    QVERIFY(listener.listen());
-    QSignalSpy request(&listener, &TcpSocketControl::connectionRequest);
-
-    QTcpSocket guest;
-    guest.connectToHost(QHostAddress::LocalHost, port);
-    guest.write("guest"); // sent before the accept: reported after it, in order
-    QVERIFY(request.wait(patienceMs));
-
-    QSignalSpy arrival(&server, &TcpSocketControl::dataArrival);
-    QVERIFY(server.accept(request.at(0).at(0).toInt()));
-    QVERIFY(!server.accept(request.at(0).at(0).toInt())); // taken already
-    QTRY_VERIFY_WITH_TIMEOUT(!arrival.isEmpty(), patienceMs);
-    QCOMPARE(server.getData(), QString("guest"));
-    QCOMPARE(server.state(), TcpSocketControl::State::Connected);
-}
-
-void TestTcpSocketControl::eventsWaitWhileAHandlerShowsAModalBox() {
-    RawServer peer;
-    TcpSocketControl client;
-    QTcpSocket* remote = peer.connect(client);
-    QVERIFY(remote);
-
-    QStringList seen;
-    connect(&client, &TcpSocketControl::dataArrival, this,
-            [&] { seen.append("data:" + client.getData()); });
-    connect(&client, &TcpSocketControl::peerClosed, this, [&] { seen.append("closed"); });
-    {
-        const HandlerGate::ModalScope box; // as while a message box is up
-        remote->write("50");
-        remote->flush();
-        remote->disconnectFromHost();
-        QTest::qWait(200); // the nested loop runs; nothing may reach the game
-        QVERIFY(seen.isEmpty());
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(seen, QStringList({"data:50", "closed"}), patienceMs);
-}
-
-void TestTcpSocketControl::peerClosingIsToldApartFromOurOwnClose() {
-    RawServer peer;
-    TcpSocketControl client;
-    QSignalSpy closed(&client, &TcpSocketControl::peerClosed);
-    QTcpSocket* remote = peer.connect(client);
-    QVERIFY(remote);
-
-    client.close();
-    QVERIFY(remote->waitForDisconnected(patienceMs) ||
-            remote->state() == QAbstractSocket::UnconnectedState);
-    QTest::qWait(100);
-    QCOMPARE(closed.count(), 0);
-
-    QTcpSocket* second = peer.connect(client);
-    QVERIFY(second);
-    second->disconnectFromHost();
-    QVERIFY(closed.wait(patienceMs));
-}
-
-void TestTcpSocketControl::refusedConnectIsAnError() {
-    TcpSocketControl client;
-    QSignalSpy error(&client, &TcpSocketControl::errorOccurred);
-    QVERIFY(client.connectTo("127.0.0.1", freePort()));
-    QVERIFY(error.wait(patienceMs));
-    QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
-             TcpSocketControl::Failure::Connect);
-    QVERIFY(!error.at(0).at(1).toString().isEmpty());
-}
-
-void TestTcpSocketControl::listenOnAPortInUseIsAnError() {
-    RawServer occupant;
-    TcpSocketControl listener;
-    QSignalSpy error(&listener, &TcpSocketControl::errorOccurred);
-    QVERIFY(listener.setLocalPort(occupant.server.serverPort()));
-    QVERIFY(listener.listen());
-    QVERIFY(error.wait(patienceMs));
-    QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
-             TcpSocketControl::Failure::Listen);
-    QCOMPARE(listener.state(), TcpSocketControl::State::Closed);
-}
-
-void TestTcpSocketControl::operationsRefusedInTheWrongState() {
-    TcpSocketControl control;
-    QVERIFY(!control.sendData("42"));
-    QCOMPARE(control.getData(), QString());
-    control.close(); // closing what is not open does nothing
-    QVERIFY(control.setLocalPort(freePort()));
-    QVERIFY(control.listen());
-    QVERIFY(!control.listen());
-    QVERIFY(!control.setLocalPort(1));
-    QVERIFY(!control.connectTo("127.0.0.1", 1));
-    QVERIFY(!control.accept(-1));
-}
 
 QTEST_MAIN(TestTcpSocketControl)
 #include "tst_tcpsocketcontrol.moc"

@@ -5,15 +5,15 @@
 
 namespace tavelin {
 
-MenuItemArray::MenuItemArray(QMenu* menu, std::span<const MenuItemSpec> items) : QObject(menu) {
+MenuItemArray::MenuItemArray(QMenu* menu, std::span<const MenuEntry> items) : QObject(menu) {
     items_.reserve(items.size());
-    for (const MenuItemSpec& spec : items) {
-        QAction* action = spec.caption == QLatin1String("-") ? menu->addSeparator()
-                                                             : menu->addAction(spec.caption);
-        action->setEnabled(spec.enabled);
-        action->setShortcut(spec.shortcut);
+    for (const MenuEntry& entry : items) {
+        QAction* action = entry.caption == QLatin1String("-") ? menu->addSeparator()
+                                                              : menu->addAction(entry.caption);
+        action->setEnabled(entry.enabled);
+        action->setShortcut(entry.shortcut);
         const int index = static_cast<int>(items_.size());
-        items_.push_back({action, spec.checked});
+        items_.push_back({action, entry.checked});
         showCheck(items_.back());
         connect(action, &QAction::triggered, this, [this, index] {
             showCheck(items_.at(index)); // undo the toggle Qt made on its own

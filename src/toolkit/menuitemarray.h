@@ -12,7 +12,7 @@ class QMenu;
 
 namespace tavelin {
 
-struct MenuItemSpec {
+struct MenuEntry {
     QString caption; // "-" makes a separator
     bool checked = false;
     bool enabled = true;
@@ -26,7 +26,7 @@ class MenuItemArray : public QObject {
     Q_OBJECT
 
 public:
-    MenuItemArray(QMenu* menu, std::span<const MenuItemSpec> items);
+    MenuItemArray(QMenu* menu, std::span<const MenuEntry> items);
 
     int count() const { return static_cast<int>(items_.size()); }
     QString caption(int index) const;

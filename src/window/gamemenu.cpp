@@ -4,10 +4,10 @@
 
 namespace tavelin {
 
-const std::array<MenuItemSpec, 10>& gameMenuItems() {
+const std::array<MenuEntry, 10>& gameMenuItems() {
     // The two leading spaces indent the mode items under their headings; the headings are
     // greyed, since choosing one does nothing.
-    static const std::array<MenuItemSpec, 10> items{{
+    static const std::array<MenuEntry, 10> items{{
         {"&New", false, true, QKeySequence(Qt::Key_F2)},
         {"-"},
         {"Normal Mode", false, false},

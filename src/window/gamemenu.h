@@ -21,6 +21,6 @@ enum GameMenuItem : int {
 // The mode items in the order every mode test reads them: the first checked one decides.
 enum class PlayMode { OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent, None };
 
-const std::array<MenuItemSpec, 10>& gameMenuItems();
+const std::array<MenuEntry, 10>& gameMenuItems();
 
 } // namespace tavelin

@@ -38,33 +38,31 @@ class TestSmoke : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsDrawsAndClosesCleanly();
+    void startsDrawsAndClosesCleanly() {
+        QProcess game;
+        game.setProcessChannelMode(QProcess::ForwardedChannels);
+        game.start(QStringLiteral(TAVELIN_BINARY), {});
+        QVERIFY(game.waitForStarted());
+
+        std::optional<QPoint> origin;
+        QImage screen;
+        QTRY_VERIFY_WITH_TIMEOUT((screen = grabScreen(), origin = findClientOrigin(screen)), 30000);
+        QTest::qWait(300); // let the first paint finish
+        screen = grabScreen();
+        const auto at = [&](int x, int y) { return screen.pixelColor(*origin + QPoint(x, y)); };
+
+        QCOMPARE(at(35, 251), emptyCellYellow);              // bottom-left cell, inside its corner
+        QCOMPARE(at(310, 52), emptyCellYellow);              // top-right cell
+        QCOMPARE(at(52, 20), QColor(Qt::white));             // a plain column marker
+        QVERIFY(isDark(at(28, 287)) || isDark(at(28, 288))); // the floor, left of the board
+        QVERIFY(isDark(at(31, 150)) || isDark(at(32, 150))); // the left wall
+
+        game.terminate(); // as a desktop session ends a program
+        QVERIFY(game.waitForFinished(15000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 0);
+    }
 };
-
-void TestSmoke::startsDrawsAndClosesCleanly() {
-    QProcess game;
-    game.setProcessChannelMode(QProcess::ForwardedChannels);
-    game.start(QStringLiteral(TAVELIN_BINARY), {});
-    QVERIFY(game.waitForStarted());
-
-    std::optional<QPoint> origin;
-    QImage screen;
-    QTRY_VERIFY_WITH_TIMEOUT((screen = grabScreen(), origin = findClientOrigin(screen)), 30000);
-    QTest::qWait(300); // let the first paint finish
-    screen = grabScreen();
-    const auto at = [&](int x, int y) { return screen.pixelColor(*origin + QPoint(x, y)); };
-
-    QCOMPARE(at(35, 251), emptyCellYellow);              // bottom-left cell, inside its corner
-    QCOMPARE(at(310, 52), emptyCellYellow);              // top-right cell
-    QCOMPARE(at(52, 20), QColor(Qt::white));             // a plain column marker
-    QVERIFY(isDark(at(28, 287)) || isDark(at(28, 288))); // the floor, left of the board
-    QVERIFY(isDark(at(31, 150)) || isDark(at(32, 150))); // the left wall
-
-    game.terminate(); // as a desktop session ends a program
-    QVERIFY(game.waitForFinished(15000));
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), 0);
-}
 
 QTEST_MAIN(TestSmoke)
 #include "tst_smoke.moc"
