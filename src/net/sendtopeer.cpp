@@ -2,7 +2,7 @@
 
 namespace tavelin {
 
-TcpSocketControl* Form1::peerSocket() {
+TcpSocketControl* Form1::PeerSocket() {
     switch (checkedMode()) {
     case PlayMode::WaitingForConnection:
         return &wsServer;
@@ -14,7 +14,7 @@ TcpSocketControl* Form1::peerSocket() {
 }
 
 bool Form1::SendToPeer(const QString& text) {
-    TcpSocketControl* socket = peerSocket();
+    TcpSocketControl* socket = PeerSocket();
     if (socket == nullptr) {
         return false;
     }

@@ -57,9 +57,9 @@ void Form1::HandleReceivedText(const QString& text) {
         return;
     }
     unreadMessages_ += text;
-    const TcpSocketControl* session = peerSocket();
+    const TcpSocketControl* session = PeerSocket();
     // A "50" ends the session: whatever came after it belongs to no game.
-    while (session != nullptr && peerSocket() == session) {
+    while (session != nullptr && PeerSocket() == session) {
         const std::optional<QString> message = takePeerMessage(unreadMessages_);
         if (!message) {
             return;

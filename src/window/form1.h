@@ -25,6 +25,7 @@ struct Rule;
 // The main window, and the game itself: the board is nothing but the pictures its 49 picture
 // controls show, the mode of play is the checked Game-menu item, and the handlers below read
 // and write these directly. Its routines live beside their subsystems: rules/, ai/, net/.
+// The game's routines and fields keep the game's mixed-case names; Qt plumbing uses Qt's.
 class Form1 : public QMainWindow {
 public:
     explicit Form1(const Platform& platform);
@@ -159,7 +160,7 @@ private:
     int DrawRandomMarker();
     // Sends through the connection of the network mode in force; false when it could not.
     [[nodiscard]] bool SendToPeer(const QString& text);
-    TcpSocketControl* peerSocket();
+    TcpSocketControl* PeerSocket();
     const Picture& picture(CellContent content) const {
         return content == CellContent::Red ? R : content == CellContent::Blue ? B : PicEmpty;
     }
