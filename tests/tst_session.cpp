@@ -74,12 +74,18 @@ private slots:
     }
 
     void twoWindowsPlayAGame_data() {
-        QTest::addColumn<bool>("guestActs"); // starts the next game and leaves; else the host
-        QTest::newRow("host starts over and leaves") << false;
-        QTest::newRow("guest starts over and leaves") << true;
+        QTest::addColumn<bool>("guestFirst"); // the guest moves first, starts over and leaves
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<QString>("board");
+        QTest::newRow("host first") << false << QList<int>{42, 44, 42, 43, 42, 44, 42}
+                                    << "RBB....R.B....R......R" + QString(20, '.');
+        QTest::newRow("guest first") << true << QList<int>{43, 42, 44, 42, 43, 42, 44, 42}
+                                     << "RBB....RBB....R......R" + QString(20, '.');
     }
     void twoWindowsPlayAGame() {
-        QFETCH(bool, guestActs);
+        QFETCH(bool, guestFirst);
+        QFETCH(QList<int>, moves);
+        QFETCH(QString, board);
         QVERIFY(connectBoth());
         const Form1& h = *host->form;
         const Form1& g = *guest->form;
@@ -89,29 +95,28 @@ private slots:
         QVERIFY(h.pointerShowsRed() && !g.pointerShowsRed());
         QVERIFY(h.mnusubGame().enabled(mnuNew)); // once the guest has greeted
 
-        QVERIFY(move(*guest, 43)); // either side may begin; the guest's pieces are Blue
-        QVERIFY(h.cellHolds(1, CellContent::Blue));
-        guest->form->Image1_Click(44); // no second move before the answer
-        host->form->Image1_Click(1);   // a cell is never a move
-        for (const int marker : {42, 44, 42, 43, 42, 44, 42}) {
-            QVERIFY(move(marker == 42 ? *host : *guest, marker));
+        TestGame& first = guestFirst ? *guest : *host;
+        TestGame& second = guestFirst ? *host : *guest;
+        for (qsizetype turn = 0; turn < moves.size(); ++turn) {
+            TestGame& mover = turn % 2 == 0 ? first : second;
+            QVERIFY(move(mover, moves.at(turn)));
+            mover.form->Image1_Click(45); // no second move before the answer
+            mover.form->Image1_Click(3);  // and a cell is never a move
         }
+        QCOMPARE(boardText(g), board); // the host's pieces are Red, the guest's Blue
         QCOMPARE(host->dialogs.texts(), QStringList{"You Win"});
         QCOMPARE(guest->dialogs.texts(), QStringList{"You Lose"});
         QVERIFY(!h.AnyColumnOpen() && !g.AnyColumnOpen());
-        QCOMPARE(boardText(g), "RBB....RBB....R......R" + QString(20, '.'));
 
-        TestGame& actor = guestActs ? *guest : *host;
-        TestGame& other = guestActs ? *host : *guest;
-        actor.form->mnusubGame_Click(mnuNew);
-        QVERIFY(waitFor([&] { return other.form->AnyColumnOpen(); }));
-        QVERIFY(move(other, 48));
-        actor.form->mnusubGame_Click(mnuDisconnect);
-        QVERIFY(inOnePlayerMode(*actor.form));
-        QVERIFY(waitFor([&] { return inOnePlayerMode(*other.form); }));
+        second.form->mnusubGame_Click(mnuNew);
+        QVERIFY(waitFor([&] { return first.form->AnyColumnOpen(); }));
+        QVERIFY(move(first, 48));
+        first.form->mnusubGame_Click(mnuDisconnect);
+        QVERIFY(inOnePlayerMode(*first.form));
+        QVERIFY(waitFor([&] { return inOnePlayerMode(*second.form); }));
         QTest::qWait(100); // the answering "50" reaches nobody and is told to nobody
-        QCOMPARE(other.dialogs.texts().count("Disconnected"), 1);
-        QVERIFY(!actor.dialogs.texts().contains("Disconnected"));
+        QCOMPARE(second.dialogs.texts().count("Disconnected"), 1);
+        QVERIFY(!first.dialogs.texts().contains("Disconnected"));
     }
 
     void closingAWindowTellsThePeer() {
