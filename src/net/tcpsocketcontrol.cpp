@@ -62,6 +62,16 @@ void TcpSocketControl::raiseError(Failure failure, const QString& reason) {
     raise([this, failure, reason] { emit errorOccurred(failure, reason); });
 }
 
+// Several arrivals may be told before the owner reads; the first read takes them all, and the
+// later events, finding nothing, are not raised.
+void TcpSocketControl::raiseDataArrival() {
+    raise([this] {
+        if (socket_ && socket_->bytesAvailable() > 0) {
+            emit dataArrival(socket_->bytesAvailable());
+        }
+    });
+}
+
 void TcpSocketControl::raise(std::function<void()> event) {
     HandlerGate::post([self = QPointer(this), generation = generation_, event = std::move(event)] {
         if (self && self->generation_ == generation) {
@@ -111,10 +121,7 @@ bool TcpSocketControl::accept(int requestId) {
     }
     socket->setParent(nullptr);
     adopt(socket, State::Connected);
-    // Data may have arrived before the accept; the owner hears of it like any other.
-    if (socket_->bytesAvailable() > 0) {
-        raise([this] { emit dataArrival(socket_->bytesAvailable()); });
-    }
+    raiseDataArrival(); // data may have come before the accept: told like any other
     return true;
 }
 
@@ -147,13 +154,7 @@ void TcpSocketControl::adopt(QTcpSocket* socket, State state) {
     if (state == State::Connected) {
         tuneConnection(*socket_);
     }
-    connect(socket, &QTcpSocket::readyRead, this, [this] {
-        raise([this] {
-            if (socket_ && socket_->bytesAvailable() > 0) {
-                emit dataArrival(socket_->bytesAvailable());
-            }
-        });
-    });
+    connect(socket, &QTcpSocket::readyRead, this, &TcpSocketControl::raiseDataArrival);
     connect(socket, &QTcpSocket::errorOccurred, this, &TcpSocketControl::onSocketError);
 }
 

@@ -63,6 +63,7 @@ signals:
 private:
     void raise(std::function<void()> event);
     void raiseError(Failure failure, const QString& reason);
+    void raiseDataArrival();
     void adopt(QTcpSocket* socket, State state);
     void onNewConnections();
     void onSocketError();
