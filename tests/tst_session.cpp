@@ -94,6 +94,7 @@ private slots:
         QCOMPARE(g.Label1().text(), QString("guesthost Connected hosthost"));
         QVERIFY(h.pointerShowsRed() && !g.pointerShowsRed());
         QVERIFY(h.mnusubGame().enabled(mnuNew)); // once the guest has greeted
+        QCOMPARE(guest->dialogs.prompts, QStringList{"Input IP Address to Connect"});
 
         TestGame& first = guestFirst ? *guest : *host;
         TestGame& second = guestFirst ? *host : *guest;

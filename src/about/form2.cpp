@@ -29,11 +29,11 @@ Form2::Form2(UrlOpener& urls, QWidget* parent) : QDialog(parent), urls_(urls) {
     frame->setSizeConstraint(QLayout::SetFixedSize);
     frame->addWidget(surface);
 
-    label3_ = placeLabel(layout, "Label3", QStringLiteral("Tavelin"), surface);
-    QFont title = label3_->font();
+    Label* gameName = placeLabel(layout, "Label3", QStringLiteral("Tavelin"), surface);
+    QFont title = gameName->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.5);
-    label3_->setFont(title);
+    gameName->setFont(title);
     label1_ = placeLabel(layout, "Label1", QStringLiteral("BY : %1").arg(project::author), surface);
     label2_ =
         placeLabel(layout, "Label2", QStringLiteral("E-MAIL : %1").arg(project::email), surface);

@@ -16,7 +16,6 @@ public:
 
     Label& Label1() const { return *label1_; }
     Label& Label2() const { return *label2_; }
-    Label& Label3() const { return *label3_; }
     Label& Label13() const { return *label13_; }
     QPushButton& Command1() const { return *command1_; }
 
@@ -33,7 +32,6 @@ private:
     UrlOpener& urls_;
     Label* label1_;
     Label* label2_;
-    Label* label3_;
     Label* label13_;
     QPushButton* command1_;
 };

@@ -37,7 +37,6 @@ public:
     ~TcpSocketControl() override;
 
     State state() const { return state_; }
-    quint16 localPort() const { return localPort_; }
 
     [[nodiscard]] bool setLocalPort(quint16 port);
     [[nodiscard]] bool listen();

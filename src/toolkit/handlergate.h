@@ -24,9 +24,9 @@ public:
     };
 
     static void post(std::function<void()> event);
-    static bool isOpen();
 
 private:
+    static bool isOpen();
     HandlerGate() = default;
     static HandlerGate& instance();
     void scheduleDelivery();

@@ -22,11 +22,6 @@ MenuItemArray::MenuItemArray(QMenu* menu, std::span<const MenuEntry> items) : QO
     }
 }
 
-QString MenuItemArray::caption(int index) const {
-    const QAction* action = items_.at(index).action;
-    return action->isSeparator() ? QStringLiteral("-") : action->text();
-}
-
 void MenuItemArray::setChecked(int index, bool checked) {
     Item& item = items_.at(index);
     item.checked = checked;

@@ -29,7 +29,6 @@ public:
     MenuItemArray(QMenu* menu, std::span<const MenuEntry> items);
 
     int count() const { return static_cast<int>(items_.size()); }
-    QString caption(int index) const;
     bool checked(int index) const { return items_.at(index).checked; }
     void setChecked(int index, bool checked);
     bool enabled(int index) const;

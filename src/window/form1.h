@@ -48,7 +48,6 @@ public:
     bool pointerShowsRed() const;
 
     // The window's mouse pointer: always the custom one, showing this picture.
-    const Picture& mouseIcon() const { return mouseIcon_; }
     void setMouseIcon(const Picture& picture);
 
     // New game and the Game menu.

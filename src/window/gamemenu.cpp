@@ -1,7 +1,5 @@
 #include "window/gamemenu.h"
 
-#include <QObject>
-
 namespace tavelin {
 
 const std::array<MenuEntry, 10>& gameMenuItems() {
