@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench sanitize fuzz deps configure build
+.PHONY: run test bench sanitize fuzz lint deps configure build
 
 run: build
 	$(BUILD)/tavelin
@@ -36,6 +36,11 @@ fuzz:
 	mkdir -p $(FUZZ_BUILD)/corpus
 	QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/tests/fuzz_received_text -max_total_time=$(FUZZ_SECONDS) \
 	    -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/seeds
+
+# clang-format, clang-tidy and clazy over src/.
+lint: configure
+	@scripts/install-deps clang-format clang-tidy clazy
+	scripts/lint $(BUILD)
 
 deps:
 	@scripts/install-deps

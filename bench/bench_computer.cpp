@@ -2,10 +2,10 @@
 #include "support/playout.h"
 #include "support/testplatform.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <chrono>
+
+#include <benchmark/benchmark.h>
 
 using namespace tavelin;
 using namespace tavelin::test;

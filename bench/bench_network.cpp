@@ -5,10 +5,10 @@
 
 #include <QCoreApplication>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <chrono>
+
+#include <benchmark/benchmark.h>
 
 using namespace tavelin;
 using namespace tavelin::test;

@@ -31,7 +31,7 @@ void BM_YouWin_FullBoardWithoutLine(benchmark::State& state) {
 }
 BENCHMARK(BM_YouWin_FullBoardWithoutLine);
 
-// The last group the check tests; the game is made active again before every call.
+// The last group the check tests.
 void BM_YouWin_BlueFallingDiagonalOnly(benchmark::State& state) {
     TestGame game;
     setCells(*game.form, {20, 26, 32, 38}, CellContent::Blue);

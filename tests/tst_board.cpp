@@ -169,7 +169,5 @@ private slots:
     }
 };
 
-// Board strings are 42 cells from cell 0 (bottom left) up; '.' is empty.
-
 QTEST_MAIN(TestBoard)
 #include "tst_board.moc"

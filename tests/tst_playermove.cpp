@@ -72,7 +72,8 @@ private slots:
 
         clickColumns(columns);
 
-        QCOMPARE(game->dialogs.shown, QList<ShownMessage>({{message, Dialogs::Plain, QString()}}));
+        QCOMPARE(game->dialogs.shown,
+                 QList<ShownMessage>({{message, Dialogs::Style::Plain, QString()}}));
         QVERIFY(overWhenShown);
         QCOMPARE(form->GameActive, False);
         QVERIFY(form->pointerShowsRed());

@@ -56,19 +56,20 @@ private slots:
         QTest::addColumn<bool>("addressLookUp"); // else the host-name look-up
         QTest::addColumn<ShownMessage>("shown");
 
-        const ShownMessage notResponding{"Winsock Not Responting", Dialogs::Exclamation, "ERROR"};
+        const ShownMessage notResponding{"Winsock Not Responting", Dialogs::Style::Exclamation,
+                                         "ERROR"};
         for (const bool address : {false, true}) {
             const char* routine = address ? "GetIPAddress" : "GetIPHostName";
             QTest::addRow("%s: startup", routine) << "startup" << address << notResponding;
             QTest::addRow("%s: no sockets", routine)
-                << "sockets" << address << ShownMessage{"Want Winsock at less = 1", 0, ""};
+                << "sockets" << address << ShownMessage{"Want Winsock at less = 1", Dialogs::Style::Plain, ""};
             QTest::addRow("%s: host name", routine)
-                << "name" << address << ShownMessage{"Windows Sockets Error : 10093", 0, ""};
+                << "name" << address << ShownMessage{"Windows Sockets Error : 10093", Dialogs::Style::Plain, ""};
             QTest::addRow("%s: cleanup", routine) << "cleanup" << address << notResponding;
         }
         QTest::newRow("GetIPAddress: address")
             << "address" << true
-            << ShownMessage{"Windows Not Responting", Dialogs::Exclamation, "ERROR"};
+            << ShownMessage{"Windows Not Responting", Dialogs::Style::Exclamation, "ERROR"};
     }
     void failures() {
         QFETCH(QString, failing);

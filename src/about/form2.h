@@ -11,6 +11,8 @@ class UrlOpener;
 
 // The About box: the game's name, its makers, and two links that turn blue under the mouse.
 class Form2 : public QDialog {
+    Q_OBJECT
+
 public:
     Form2(UrlOpener& urls, QWidget* parent);
 

@@ -5,7 +5,7 @@
 
 namespace tavelin {
 
-bool Form1::RuleMatches(const Rule& rule, CellContent colour) const {
+bool Form1::RuleMatches(Rule rule, CellContent colour) const {
     return std::all_of(rule.others.begin(), rule.others.end(),
                        [&](int cell) { return cellHolds(cell, colour); }) &&
            cellHolds(rule.target, CellContent::Empty) &&
@@ -15,7 +15,7 @@ bool Form1::RuleMatches(const Rule& rule, CellContent colour) const {
 // Plays Blue on the target of the first matching rule; false when none matches.
 bool Form1::PlayFirstRule(std::span<const Rule> rules, CellContent colour) {
     const auto match = std::find_if(rules.begin(), rules.end(),
-                                    [&](const Rule& rule) { return RuleMatches(rule, colour); });
+                                    [&](Rule rule) { return RuleMatches(rule, colour); });
     if (match == rules.end()) {
         return false;
     }

@@ -21,7 +21,7 @@ struct Rule {
 
 namespace rules {
 
-constexpr Rule make(const LineWindow& window, int targetPosition) {
+constexpr Rule make(LineWindow window, int targetPosition) {
     Rule rule{{}, window.cells.at(static_cast<std::size_t>(targetPosition)), Rule::noCell};
     std::size_t next = 0;
     for (int k = 0; k < 4; ++k) {

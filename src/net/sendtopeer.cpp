@@ -13,13 +13,11 @@ TcpSocketControl* Form1::PeerSocket() {
     }
 }
 
-bool Form1::SendToPeer(const QString& text) {
-    TcpSocketControl* socket = PeerSocket();
-    if (socket == nullptr) {
-        return false;
+void Form1::SendToPeer(const QString& text) {
+    if (TcpSocketControl* socket = PeerSocket()) {
+        MoveText = text;
+        socket->sendData(MoveText);
     }
-    MoveText = text;
-    return socket->sendData(MoveText);
 }
 
 } // namespace tavelin

@@ -18,9 +18,8 @@ void Form1::WaitForConnection() {
     Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
     Label2().setText(QStringLiteral("IP Address ") + GetIPAddress());
     unreadMessages_.clear();
-    // A refusal by the system comes back as an error event; the state cannot refuse here.
-    static_cast<void>(wsListen.setLocalPort(platform_.port));
-    static_cast<void>(wsListen.listen());
+    wsListen.setLocalPort(platform_.port);
+    wsListen.listen();
     AwaitingGreeting = True;
 }
 
@@ -48,7 +47,7 @@ void Form1::ConnectToOpponent() {
                 .arg(RemoteAddress));
         return;
     }
-    static_cast<void>(wsClient.connectTo(peer->host, peer->port));
+    wsClient.connectTo(peer->host, peer->port);
     Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
     Label2().clear();
 }
@@ -68,11 +67,9 @@ void Form1::CheckSessionMode(int sessionItem, bool newEnabled) {
     menu.setEnabled(mnuDisconnect, true);
 }
 
-// Tells the peer this side is leaving (once the session has begun), then back to one player.
+// Tells the peer this side is leaving, then back to one player.
 void Form1::Disconnect() {
-    if (AwaitingGreeting == False) {
-        static_cast<void>(SendToPeer(QStringLiteral("50"))); // the peer may be gone already
-    }
+    SayFarewell();
     wsListen.close();
     wsServer.close();
     wsClient.close();
@@ -88,7 +85,7 @@ void Form1::Disconnect() {
 
 // A session that cannot begin is told with its reason, never left standing as "Waiting...".
 void Form1::ReportSessionFailure(const QString& text) {
-    platform_.dialogs.msgBox(text, Dialogs::Exclamation);
+    platform_.dialogs.msgBox(text, Dialogs::Style::Exclamation);
     Disconnect();
 }
 
@@ -99,8 +96,13 @@ void Form1::LoseConnection() {
 }
 
 void Form1::Form_Unload() {
+    SayFarewell();
+}
+
+// Only a peer that has greeted us is in a game to leave; one that is gone already misses it.
+void Form1::SayFarewell() {
     if (AwaitingGreeting == False) {
-        static_cast<void>(SendToPeer(QStringLiteral("50")));
+        SendToPeer(QStringLiteral("50"));
     }
 }
 

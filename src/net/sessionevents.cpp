@@ -30,12 +30,12 @@ void Form1::wsListen_ConnectionRequest(int requestID) {
         return;
     }
     RequestID = requestID;
-    static_cast<void>(wsServer.accept(RequestID));
-    static_cast<void>(wsServer.sendData(Greeting()));
+    wsServer.accept(RequestID);
+    wsServer.sendData(Greeting());
 }
 
 void Form1::wsClient_Connect() {
-    static_cast<void>(wsClient.sendData(Greeting()));
+    wsClient.sendData(Greeting());
 }
 
 // An empty greeting would send nothing at all, and the peer would wait for it forever.
@@ -57,13 +57,8 @@ void Form1::HandleReceivedText(const QString& text) {
         return;
     }
     unreadMessages_ += text;
-    const TcpSocketControl* session = PeerSocket();
-    // A "50" ends the session: whatever came after it belongs to no game.
-    while (session != nullptr && PeerSocket() == session) {
-        const std::optional<QString> message = takePeerMessage(unreadMessages_);
-        if (!message) {
-            return;
-        }
+    // A "50" ends the session and drops whatever came after it: it belongs to no game.
+    while (const std::optional<QString> message = takePeerMessage(unreadMessages_)) {
         ReceivedText = *message;
         HandlePeerMessage();
     }
@@ -92,10 +87,9 @@ void Form1::HandlePeerMessage() {
         return;
     }
     const int marker = ReceivedText.toInt();
-    const Picture& shown = Image1(marker).picture();
     // Once the game is over here, a move the peer made at the same moment places nothing;
     // without this check the finished board would be announced again as "You Lose".
-    if ((shown != UnNext && shown != NextPic) || !AnyColumnOpen()) {
+    if (!showsMarkerPicture(marker) || !AnyColumnOpen()) {
         return;
     }
     const bool host = IsHost();

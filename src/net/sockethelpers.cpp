@@ -34,8 +34,8 @@ int Form1::Lobyte(std::int16_t wParam) {
 Bool16 Form1::SocketsInitialize() {
     SocketLibrary::StartupInfo info;
     if (platform_.sockets.startup(version1_1, info) != 0) {
-        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"), Dialogs::Exclamation,
-                                 QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"),
+                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
         return False;
     }
     constexpr int minSockets = 1;
@@ -55,8 +55,8 @@ Bool16 Form1::SocketsInitialize() {
 
 void Form1::SocketsCeanup() {
     if (platform_.sockets.cleanup() != 0) {
-        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"), Dialogs::Exclamation,
-                                 QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"),
+                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
     }
 }
 
@@ -97,8 +97,8 @@ QString Form1::GetIPAddress() {
     }
     std::optional<QByteArray> address = platform_.sockets.firstAddress(name->trimmed());
     if (!address) {
-        platform_.dialogs.msgBox(QStringLiteral("Windows Not Responting"), Dialogs::Exclamation,
-                                 QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(QStringLiteral("Windows Not Responting"),
+                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
         SocketsCeanup();
         return {};
     }

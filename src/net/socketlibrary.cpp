@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <memory>
+
 #include <netdb.h>
 #include <netinet/in.h>
 #include <unistd.h>

@@ -16,7 +16,10 @@ public:
         std::int16_t maxSockets = 0; // how many sockets the library offers
     };
 
+    SocketLibrary() = default;
     virtual ~SocketLibrary() = default;
+    Q_DISABLE_COPY_MOVE(SocketLibrary)
+
     // 0 when a session is open and `info` filled; anything else is failure.
     virtual int startup(std::int16_t requestedVersion, StartupInfo& info) = 0;
     // 0 when the session is closed; anything else is failure.

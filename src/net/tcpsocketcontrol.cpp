@@ -22,10 +22,10 @@ constexpr int keepAliveIntervalSeconds = 5;
 constexpr int keepAliveProbes = 6;
 constexpr int connectTimeoutMs = 15000;
 
-// Connection requests waiting for an accept, by request identifier. A listener may be closed
-// before the request is accepted; the QPointer then reads null.
-QHash<int, QPointer<QTcpSocket>>& pendingRequests() {
-    static QHash<int, QPointer<QTcpSocket>> pending;
+// Connection requests waiting for an accept, by request identifier. An entry leaves when its
+// connection is accepted, turned away, or destroyed with the listener that received it.
+QHash<int, QTcpSocket*>& pendingRequests() {
+    static QHash<int, QTcpSocket*> pending;
     return pending;
 }
 
@@ -80,17 +80,9 @@ void TcpSocketControl::raise(std::function<void()> event) {
     });
 }
 
-bool TcpSocketControl::setLocalPort(quint16 port) {
+void TcpSocketControl::listen() {
     if (state_ != State::Closed) {
-        return false;
-    }
-    localPort_ = port;
-    return true;
-}
-
-bool TcpSocketControl::listen() {
-    if (state_ != State::Closed) {
-        return false;
+        return;
     }
     server_ = std::make_unique<QTcpServer>();
     if (!server_->listen(QHostAddress::Any, localPort_)) {
@@ -99,42 +91,48 @@ bool TcpSocketControl::listen() {
                        : Failure::Listen,
                    server_->errorString());
         server_.reset();
-        return true;
+        return;
     }
     state_ = State::Listening;
     connect(server_.get(), &QTcpServer::newConnection, this, &TcpSocketControl::onNewConnections);
-    return true;
 }
 
 void TcpSocketControl::onNewConnections() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
         const int id = nextRequestId();
         pendingRequests().insert(id, socket);
+        connect(socket, &QObject::destroyed, [id] { pendingRequests().remove(id); });
         raise([this, id] { emit connectionRequest(id); });
     }
 }
 
-bool TcpSocketControl::accept(int requestId) {
-    const QPointer<QTcpSocket> socket = pendingRequests().take(requestId);
-    if (state_ != State::Closed || !socket || socket->state() != QAbstractSocket::ConnectedState) {
-        return false;
+// A requester that has gone again leaves nothing to accept, and the control stays closed.
+void TcpSocketControl::accept(int requestId) {
+    QTcpSocket* socket = pendingRequests().take(requestId);
+    if (socket == nullptr) {
+        return;
+    }
+    socket->disconnect(); // no longer pending: its destruction is the control's business now
+    if (state_ != State::Closed || socket->state() != QAbstractSocket::ConnectedState) {
+        socket->deleteLater();
+        return;
     }
     socket->setParent(nullptr);
     adopt(socket, State::Connected);
     raiseDataArrival(); // data may have come before the accept: told like any other
-    return true;
 }
 
 void TcpSocketControl::reject(int requestId) {
-    if (const QPointer<QTcpSocket> socket = pendingRequests().take(requestId)) {
+    if (QTcpSocket* socket = pendingRequests().take(requestId)) {
+        socket->disconnect();
         socket->abort();
         socket->deleteLater();
     }
 }
 
-bool TcpSocketControl::connectTo(const QString& host, quint16 port) {
+void TcpSocketControl::connectTo(const QString& host, quint16 port) {
     if (state_ != State::Closed) {
-        return false;
+        return;
     }
     adopt(new QTcpSocket, State::Connecting);
     connect(socket_.get(), &QTcpSocket::connected, this, [this] {
@@ -145,7 +143,6 @@ bool TcpSocketControl::connectTo(const QString& host, quint16 port) {
     });
     connectTimer_.start();
     socket_->connectToHost(host, port);
-    return true;
 }
 
 void TcpSocketControl::adopt(QTcpSocket* socket, State state) {
@@ -174,15 +171,12 @@ void TcpSocketControl::onConnectTimeout() {
     raiseError(Failure::Connect, tr("The connection attempt timed out."));
 }
 
-bool TcpSocketControl::sendData(const QString& text) {
+void TcpSocketControl::sendData(const QString& text) {
     if (state_ != State::Connected || socket_->state() != QAbstractSocket::ConnectedState) {
-        return false;
+        return;
     }
-    if (socket_->write(text.toLatin1()) < 0) {
-        return false;
-    }
+    socket_->write(text.toLatin1());
     socket_->flush(); // hand it to the network now, not on the next turn of the event loop
-    return true;
 }
 
 QString TcpSocketControl::getData() {

@@ -16,8 +16,9 @@ namespace tavelin {
 // One TCP socket control, as the game's three sockets use it: a listener that reports
 // connection requests, or one connection (accepted or made) that sends and receives text.
 //
-// Texts travel one byte per character (Latin-1), nothing added. An operation the control
-// refuses in its current state says so in its result. Events are raised through the
+// Texts travel one byte per character (Latin-1), nothing added. An operation that cannot be
+// done in the control's current state does nothing: each is used only in its own state, and
+// what fails in the network arrives as an error or peer-closed event. Events are raised through the
 // HandlerGate, so they never run inside another handler, and each control's events arrive in
 // order; after close() no event of the old connection is raised any more.
 class TcpSocketControl : public QObject {
@@ -38,13 +39,15 @@ public:
 
     State state() const { return state_; }
 
-    [[nodiscard]] bool setLocalPort(quint16 port);
-    [[nodiscard]] bool listen();
-    [[nodiscard]] bool accept(int requestId);
+    // The port the next listen uses.
+    void setLocalPort(quint16 port) { localPort_ = port; }
+    void listen();
+    void accept(int requestId);
     // Turns a connection request away: the requester sees its connection closed.
     void reject(int requestId);
-    [[nodiscard]] bool connectTo(const QString& host, quint16 port);
-    [[nodiscard]] bool sendData(const QString& text);
+    void connectTo(const QString& host, quint16 port);
+    // A text for a connection that is gone is dropped: its loss has its own event.
+    void sendData(const QString& text);
     // Everything received and not read yet.
     QString getData();
     // Closing a control that is not open does nothing.

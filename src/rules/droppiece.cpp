@@ -1,18 +1,16 @@
 #include "window/form1.h"
 
+#include <algorithm>
+
 namespace tavelin {
+
+bool Form1::AnyColumnOpen() const {
+    return std::ranges::any_of(board::markers,
+                               [this](int marker) { return markerVisible(marker); });
+}
 
 // Drops the piece of the side RedTurn names into the column under the marker, passing a full
 // column on to the next one to the right (wrapping from the last to the first).
-bool Form1::AnyColumnOpen() const {
-    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
-        if (markerVisible(marker)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void Form1::DropPiece(int markerIndex) {
     // A received move arrives while GameActive is False; the open columns let it through.
     // With every column closed there is nowhere to go, whatever GameActive says.

@@ -7,7 +7,7 @@ namespace tavelin {
 
 namespace {
 bool anyLineOf(const Form1& form, CellContent colour, std::span<const LineWindow> lines) {
-    return std::any_of(lines.begin(), lines.end(), [&](const LineWindow& line) {
+    return std::any_of(lines.begin(), lines.end(), [&](LineWindow line) {
         return std::all_of(line.cells.begin(), line.cells.end(),
                            [&](int cell) { return form.cellHolds(cell, colour); });
     });
@@ -21,7 +21,7 @@ Bool16 Form1::YouWin() {
         for (const std::span<const LineWindow> lines : windows::allDirections) {
             if (anyLineOf(*this, colour, lines)) {
                 GameActive = False;
-                for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+                for (const int marker : board::markers) {
                     hideMarker(marker);
                 }
                 return True;

@@ -6,6 +6,7 @@
 #include <array>
 #include <csignal>
 #include <stdexcept>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -14,6 +15,9 @@ namespace tavelin {
 namespace {
 // A signal handler may only write to a descriptor; the event loop reads the other end.
 std::array<int, 2> wakeUp{-1, -1};
+constexpr std::array<int, 3> closingSignals{SIGTERM, SIGINT, SIGHUP};
+// What each signal did before, put back when the program stops listening for them.
+std::array<struct sigaction, closingSignals.size()> previousActions{};
 } // namespace
 
 CloseOnSignal::CloseOnSignal(QObject* parent) : QObject(parent) {
@@ -27,14 +31,14 @@ CloseOnSignal::CloseOnSignal(QObject* parent) : QObject(parent) {
     action.sa_handler = &CloseOnSignal::onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < closingSignals.size(); ++i) {
+        sigaction(closingSignals.at(i), &action, &previousActions.at(i));
     }
 }
 
 CloseOnSignal::~CloseOnSignal() {
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < closingSignals.size(); ++i) {
+        sigaction(closingSignals.at(i), &previousActions.at(i), nullptr);
     }
     ::close(wakeUp[0]);
     ::close(wakeUp[1]);

@@ -10,11 +10,11 @@ namespace tavelin {
 // closes every window as the user would, so that the game leaves cleanly: a network peer is
 // told, and the program exits with success. One per process.
 class CloseOnSignal : public QObject {
+    Q_OBJECT
+
 public:
     explicit CloseOnSignal(QObject* parent = nullptr);
     ~CloseOnSignal() override;
-    CloseOnSignal(const CloseOnSignal&) = delete;
-    CloseOnSignal& operator=(const CloseOnSignal&) = delete;
 
 private:
     static void onSignal(int signal);

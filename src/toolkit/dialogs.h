@@ -8,11 +8,15 @@ namespace tavelin {
 // record the texts and answer prompts without a modal loop.
 class Dialogs {
 public:
-    enum Style { Plain = 0, Exclamation = 48 };
+    enum class Style { Plain, Exclamation };
 
+    Dialogs() = default;
     virtual ~Dialogs() = default;
+    Q_DISABLE_COPY_MOVE(Dialogs)
+
     // Returns when the user has closed the box. An empty title shows the application's own.
-    virtual void msgBox(const QString& text, int style = Plain, const QString& title = {}) = 0;
+    virtual void msgBox(const QString& text, Style style = Style::Plain,
+                        const QString& title = {}) = 0;
     // Returns the text typed, or an empty text when the user cancels.
     virtual QString inputBox(const QString& prompt, const QString& defaultText) = 0;
 };

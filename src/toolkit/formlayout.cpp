@@ -9,12 +9,15 @@
 namespace tavelin {
 
 namespace {
+// A layout is built in: missing or unreadable, the program itself is broken.
 QJsonObject readJson(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error("missing built-in layout " + path.toStdString());
+    const QJsonDocument document =
+        file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()) : QJsonDocument();
+    if (!document.isObject()) {
+        throw std::runtime_error("missing or malformed built-in layout " + path.toStdString());
     }
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return document.object();
 }
 
 int pixelsAt(const QJsonArray& twips, int i) {

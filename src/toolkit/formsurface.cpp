@@ -1,30 +1,10 @@
 #include "toolkit/formsurface.h"
 
+#include "toolkit/lineoverlay.h"
+
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace tavelin {
-
-namespace {
-// Paints lines over its siblings and lets every mouse event through to what lies below.
-class LineOverlay : public QWidget {
-public:
-    LineOverlay(const QList<QLine>& lines, QWidget* parent) : QWidget(parent), lines_(lines) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(parent->rect());
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLines(lines_);
-    }
-
-private:
-    QList<QLine> lines_;
-};
-} // namespace
 
 FormSurface::FormSurface(QSize clientSize, QWidget* parent) : QWidget(parent) {
     setFixedSize(clientSize);

@@ -41,7 +41,7 @@ void MenuItemArray::trigger(int index) {
 }
 
 // Only a checked item is checkable, so unchecked items draw no empty check box.
-void MenuItemArray::showCheck(const Item& item) {
+void MenuItemArray::showCheck(Item item) {
     item.action->setCheckable(item.checked);
     item.action->setChecked(item.checked);
 }

@@ -44,7 +44,7 @@ private:
         QAction* action;
         bool checked;
     };
-    void showCheck(const Item& item);
+    static void showCheck(Item item);
 
     std::vector<Item> items_;
 };

@@ -15,7 +15,6 @@ class PictureBox : public QWidget {
 public:
     PictureBox(int index, QWidget* parent);
 
-    int index() const { return index_; }
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
 

@@ -14,8 +14,8 @@ QString titleOrDefault(const QString& title) {
 }
 } // namespace
 
-void QtDialogs::msgBox(const QString& text, int style, const QString& title) {
-    QMessageBox box(style == Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
+    QMessageBox box(style == Style::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     const HandlerGate::ModalScope modal;

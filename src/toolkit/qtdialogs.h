@@ -6,7 +6,7 @@ namespace tavelin {
 
 class QtDialogs final : public Dialogs {
 public:
-    void msgBox(const QString& text, int style, const QString& title) override;
+    void msgBox(const QString& text, Style style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& defaultText) override;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace tavelin {
 
 // What a board cell holds: which reference picture it shows.
@@ -15,6 +17,9 @@ inline constexpr int firstMarker = cellCount;    // 42, above column 0
 inline constexpr int lastMarker = firstMarker + columns - 1;
 inline constexpr int elementCount = lastMarker + 1; // 49 picture controls in all
 inline constexpr int topRowStart = cellCount - columns;
+// The column markers, from the leftmost: 42 to 48.
+inline constexpr std::array<int, columns> markers{42, 43, 44, 45, 46, 47, 48};
+static_assert(markers.front() == firstMarker && markers.back() == lastMarker);
 
 constexpr bool isCell(int index) {
     return index >= 0 && index < cellCount;

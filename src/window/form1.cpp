@@ -104,6 +104,15 @@ void Form1::makeMarkerPlain(int marker) {
     Image1(marker).setPicture(UnNext);
 }
 
+bool Form1::showsMarkerPicture(int index) const {
+    const Picture& shown = Image1(index).picture();
+    return shown == UnNext || shown == NextPic;
+}
+
+bool Form1::markerHighlighted(int marker) const {
+    return Image1(marker).picture() == NextPic;
+}
+
 bool Form1::pointerShowsRed() const {
     return mouseIcon_.handle() == imgRico.handle();
 }

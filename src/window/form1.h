@@ -1,12 +1,12 @@
 #pragma once
 
 #include "net/tcpsocketcontrol.h"
-#include "toolkit/bool16.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
-#include "toolkit/platform.h"
 #include "window/board.h"
+#include "window/bool16.h"
 #include "window/gamemenu.h"
+#include "window/platform.h"
 
 #include <QMainWindow>
 
@@ -24,14 +24,14 @@ struct Rule;
 
 // The main window, and the game itself: the board is nothing but the pictures its 49 picture
 // controls show, the mode of play is the checked Game-menu item, and the handlers below read
-// and write these directly. Its routines live beside their subsystems: rules/, ai/, net/.
-// The game's routines and fields keep the game's mixed-case names; Qt plumbing uses Qt's.
+// and write these directly. The game's routines and fields keep the game's mixed-case names; Qt
+// plumbing uses Qt's.
 class Form1 : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit Form1(const Platform& platform);
     ~Form1() override;
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
 
     // Board operations: the only way the rules and the computer read or change the board.
     // A handle comparison, nothing more: the win check and the computer read cells a lot.
@@ -45,6 +45,9 @@ public:
     void showMarker(int marker);
     void highlightMarker(int marker);
     void makeMarkerPlain(int marker);
+    // Whether the control shows one of the two marker looks: only markers ever do.
+    bool showsMarkerPicture(int index) const;
+    bool markerHighlighted(int marker) const;
     bool pointerShowsRed() const;
 
     // The window's mouse pointer: always the custom one, showing this picture.
@@ -154,11 +157,12 @@ private:
     int HighlightedMarker() const;
     void MoveHighlight(int step);
     void PlayOpeningMove();
-    bool RuleMatches(const Rule& rule, CellContent colour) const;
+    bool RuleMatches(Rule rule, CellContent colour) const;
     bool PlayFirstRule(std::span<const Rule> rules, CellContent colour);
     int DrawRandomMarker();
-    // Sends through the connection of the network mode in force; false when it could not.
-    [[nodiscard]] bool SendToPeer(const QString& text);
+    // Sends through the connection of the network mode in force, if any.
+    void SendToPeer(const QString& text);
+    void SayFarewell();
     TcpSocketControl* PeerSocket();
     const Picture& picture(CellContent content) const {
         return content == CellContent::Red ? R : content == CellContent::Blue ? B : PicEmpty;

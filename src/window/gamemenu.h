@@ -9,10 +9,8 @@ namespace tavelin {
 // Indexes into the Game menu. The checked one of the four mode items is the mode of play.
 enum GameMenuItem : int {
     mnuNew = 0,
-    mnuNormalHeading = 2,
     mnuOnePlayer = 3,
     mnuTwoPlayers = 4,
-    mnuNetworkHeading = 6,
     mnuWaitForConnection = 7,
     mnuConnectToOpponent = 8,
     mnuDisconnect = 9,

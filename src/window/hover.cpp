@@ -20,7 +20,7 @@ void Form1::ShowHover(int highlighted) {
     if (GameActive != True) {
         return;
     }
-    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+    for (const int marker : board::markers) {
         if (marker == highlighted) {
             highlightMarker(marker);
         } else {

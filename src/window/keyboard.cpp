@@ -41,8 +41,8 @@ void Form1::PlayColumnByKey(int marker) {
 }
 
 int Form1::HighlightedMarker() const {
-    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
-        if (Image1(marker).picture() == NextPic) {
+    for (const int marker : board::markers) {
+        if (markerHighlighted(marker)) {
             return marker;
         }
     }

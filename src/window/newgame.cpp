@@ -1,8 +1,7 @@
-#include "window/form1.h"
-
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
+#include "window/form1.h"
 
 namespace tavelin {
 
@@ -11,7 +10,7 @@ void Form1::Form_Load() {
     setMouseIcon(imgRico);
     // Markers start plain rather than blank: a move from the network peer is played only
     // under a marker that shows a marker picture, and the mouse may not have moved yet.
-    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+    for (const int marker : board::markers) {
         makeMarkerPlain(marker);
     }
     NewGame();
@@ -21,7 +20,7 @@ void Form1::NewGame() {
     for (int cell = 0; cell < board::cellCount; ++cell) {
         setCell(cell, CellContent::Empty);
     }
-    for (int marker = board::firstMarker; marker <= board::lastMarker; ++marker) {
+    for (const int marker : board::markers) {
         showMarker(marker);
     }
     GameActive = True;
@@ -66,7 +65,7 @@ void Form1::mnusubGame_Click(int Index) {
     switch (Index) {
     case mnuNew:
         NewGame();
-        static_cast<void>(SendToPeer(QStringLiteral("49"))); // no peer yet: nothing to tell
+        SendToPeer(QStringLiteral("49")); // outside a session, nobody to tell
         break;
     case mnuOnePlayer:
     case mnuTwoPlayers:

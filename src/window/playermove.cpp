@@ -47,19 +47,15 @@ void Form1::PlayAgainstComputer(int Index) {
 }
 
 // This side's piece (Red on the host, Blue on the guest) goes to the peer; then this side waits
-// for the peer's answer. A move that cannot be sent means the connection is gone.
+// for the peer's answer. A connection that is gone tells so by its own event.
 void Form1::PlayNetworkMove(int Index) {
     const bool host = IsHost();
     RedTurn = toBool16(host);
-    const Picture& shown = Image1(Index).picture();
-    if (shown != UnNext && shown != NextPic) {
+    if (!showsMarkerPicture(Index)) {
         return; // a board cell
     }
     DropPiece(Index);
-    if (!SendToPeer(QString::number(Index))) {
-        LoseConnection();
-        return;
-    }
+    SendToPeer(QString::number(Index));
     RedTurn = toBool16(!host);
     if (YouWin() == True) {
         platform_.dialogs.msgBox(QStringLiteral("You Win"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/bool16.h"
+#include "window/bool16.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,7 @@
 
 namespace tavelin::test {
 
-void RecordingDialogs::msgBox(const QString& text, int style, const QString& title) {
+void RecordingDialogs::msgBox(const QString& text, Style style, const QString& title) {
     shown.append({text, style, title});
     if (whileShown) {
         whileShown();

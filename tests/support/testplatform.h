@@ -2,10 +2,10 @@
 
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/platform.h"
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
+#include "window/platform.h"
 
 #include <QList>
 #include <QStringList>
@@ -20,7 +20,7 @@ namespace tavelin::test {
 
 struct ShownMessage {
     QString text;
-    int style;
+    Dialogs::Style style;
     QString title;
     friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
@@ -28,7 +28,7 @@ struct ShownMessage {
 // Records every box instead of showing it, and answers input boxes from a script.
 class RecordingDialogs final : public Dialogs {
 public:
-    void msgBox(const QString& text, int style, const QString& title) override;
+    void msgBox(const QString& text, Style style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& defaultText) override;
 
     QStringList texts() const;
