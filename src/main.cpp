@@ -14,7 +14,17 @@
 
 namespace {
 
-std::optional<quint16> portFromCommandLine(const QApplication& app) {
+// How this run plays over the network: port 1007, falling back to 10007 where it is
+// reserved; a port the player names is used exactly.
+struct NetworkPorts {
+    quint16 port = tavelin::Platform::defaultPort;
+    std::optional<quint16> fallback = tavelin::Platform::unprivilegedPort;
+};
+
+// Read before any window system is touched, so that --help and --version work anywhere; those
+// and unknown options end the program here. Nothing when the port given is no port.
+std::optional<NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
+    const QCoreApplication parsing(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
                                                     "friend at the same machine, or over the "
@@ -23,41 +33,45 @@ std::optional<quint16> portFromCommandLine(const QApplication& app) {
     parser.addVersionOption();
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("TCP port for network games, to listen on and to connect to "
-                       "(default %1).")
-            .arg(tavelin::Platform::defaultPort),
-        QStringLiteral("N"), QString::number(tavelin::Platform::defaultPort));
+        QStringLiteral("TCP port for network games, to listen on and to connect to, with no "
+                       "fallback (default %1, or %2 where %1 is reserved).")
+            .arg(tavelin::Platform::defaultPort)
+            .arg(tavelin::Platform::unprivilegedPort),
+        QStringLiteral("N"));
     parser.addOption(portOption);
-    parser.process(app);
-
+    parser.process(parsing);
+    if (!parser.isSet(portOption)) {
+        return NetworkPorts{};
+    }
     bool valid = false;
     const uint port = parser.value(portOption).toUInt(&valid);
     if (!valid || port == 0 || port > 65535) {
         std::fprintf(stderr, "tavelin: --port takes a number from 1 to 65535\n");
         return std::nullopt;
     }
-    return static_cast<quint16>(port);
+    return NetworkPorts{static_cast<quint16>(port), std::nullopt};
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavelin"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin"));
-    QApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tavelin-256.png")));
-
-    const std::optional<quint16> port = portFromCommandLine(app);
-    if (!port) {
+    QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
+    const std::optional<NetworkPorts> ports = portsFromCommandLine(argc, argv);
+    if (!ports) {
         return 2;
     }
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tavelin-256.png")));
+
     const tavelin::CloseOnSignal closeOnSignal;
     tavelin::QtDialogs dialogs;
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;
     tavelin::PosixSocketLibrary sockets;
-    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *port});
+    tavelin::Form1 window(
+        tavelin::Platform{dialogs, random, urls, sockets, ports->port, ports->fallback});
     window.show();
     return QApplication::exec();
 }

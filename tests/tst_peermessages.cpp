@@ -74,13 +74,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("host");
-        QTest::addColumn<int>("port");
-        QTest::newRow("address") << "192.168.1.20" << true << "192.168.1.20" << 1007;
-        QTest::newRow("name") << " gamebox " << true << "gamebox" << 1007;
+        QTest::addColumn<int>("port"); // 0: none typed
+        QTest::newRow("address") << "192.168.1.20" << true << "192.168.1.20" << 0;
+        QTest::newRow("name") << " gamebox " << true << "gamebox" << 0;
         QTest::newRow("address:port") << "10.0.0.7:10007" << true << "10.0.0.7" << 10007;
-        QTest::newRow("bare IPv6") << "fe80::1" << true << "fe80::1" << 1007;
+        QTest::newRow("bare IPv6") << "fe80::1" << true << "fe80::1" << 0;
         QTest::newRow("[IPv6]:port") << "[::1]:2000" << true << "::1" << 2000;
-        QTest::newRow("[IPv6]") << "[::1]" << true << "::1" << 1007;
+        QTest::newRow("[IPv6]") << "[::1]" << true << "::1" << 0;
         QTest::newRow("port 0") << "10.0.0.7:0" << false << "" << 0;
         QTest::newRow("port too big") << "10.0.0.7:65536" << false << "" << 0;
         QTest::newRow("port not a number") << "10.0.0.7:x" << false << "" << 0;
@@ -94,10 +94,12 @@ private slots:
         QFETCH(bool, valid);
         QFETCH(QString, host);
         QFETCH(int, port);
-        const std::optional<PeerAddress> parsed = parsePeerAddress(typed, 1007);
+        const std::optional<PeerAddress> parsed = parsePeerAddress(typed);
         QCOMPARE(parsed.has_value(), valid);
         if (valid) {
-            QCOMPARE(*parsed, (PeerAddress{host, static_cast<quint16>(port)}));
+            const std::optional<quint16> typedPort =
+                port == 0 ? std::nullopt : std::optional<quint16>(static_cast<quint16>(port));
+            QCOMPARE(*parsed, (PeerAddress{host, typedPort}));
         }
     }
 };

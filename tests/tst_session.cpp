@@ -90,7 +90,7 @@ private slots:
         const Form1& h = *host->form;
         const Form1& g = *guest->form;
         QCOMPARE(h.Label1().text(), QString("hosthost Connected guesthost"));
-        QCOMPARE(h.Label2().text(), QString("IP Address 10.0.0.7"));
+        QCOMPARE(h.Label2().text(), QString("IP Address 10.0.0.7:%1").arg(port));
         QCOMPARE(g.Label1().text(), QString("guesthost Connected hosthost"));
         QVERIFY(h.pointerShowsRed() && !g.pointerShowsRed());
         QVERIFY(h.mnusubGame().enabled(mnuNew)); // once the guest has greeted
@@ -147,8 +147,8 @@ private slots:
         QTest::addColumn<QString>("board");
         QTest::addColumn<QStringList>("told");
         const QString empty(42, '.');
-        QTest::newRow("two moves at once")
-            << QList<QByteArray>{"4243"} << "BB" + QString(40, '.') << QStringList{};
+        QTest::newRow("two moves in a row: the peer cannot win alone")
+            << QList<QByteArray>{"4243", "44", "45"} << "B" + QString(41, '.') << QStringList{};
         QTest::newRow("new game in two pieces")
             << QList<QByteArray>{"42", "4", "9"} << empty << QStringList{};
         QTest::newRow("move then new game") << QList<QByteArray>{"4449"} << empty << QStringList{};
@@ -287,6 +287,81 @@ private slots:
         guest->form->mnusubGame_Click(mnuConnectToOpponent);
         QVERIFY(waitFor([&] { return guest->form->AwaitingGreeting == False; }));
         QCOMPARE(guest->form->Label1().text(), QString("guesthost Connected testhost"));
+    }
+
+    void connectionClosingBeforeItsGreetingLeavesTheHostWaiting() {
+        host->form->mnusubGame_Click(mnuWaitForConnection);
+        for (const bool abort : {false, true}) { // a port scan, politely or not
+            QTcpSocket scanner;
+            scanner.connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY(waitFor([&] { return scanner.bytesAvailable() > 0; })); // accepted, greeted
+            abort ? scanner.abort() : scanner.disconnectFromHost();
+            QVERIFY(waitFor(
+                [&] { return host->form->wsServer.state() == TcpSocketControl::State::Closed; }));
+        }
+        QVERIFY(connectRaw());
+        QCOMPARE(host->dialogs.texts(), QStringList{});
+        QCOMPARE(host->form->Label1().text(), QString("hosthost Connected rawpeer"));
+    }
+
+    void farewellIsSaidOnce() {
+        QVERIFY(connectRaw());
+        host->dialogs.whileShown = [&] { host->form->close(); }; // during "Disconnected"
+        rawSends("50");
+        QVERIFY(waitFor([&] { return raw->state() == QAbstractSocket::UnconnectedState; }));
+        QCOMPARE(raw->readAll(), QByteArray("50"));
+    }
+
+    void hostFallsBackFromAReservedPort_data() {
+        QTest::addColumn<bool>("fallbackOffered"); // false: the player chose the port
+        QTest::newRow("usual port reserved") << true;
+        QTest::newRow("chosen port reserved") << false;
+    }
+    void hostFallsBackFromAReservedPort() {
+        QFETCH(bool, fallbackOffered);
+        const quint16 fallback = freePort();
+        TestGame side(port, fallbackOffered ? std::optional(fallback) : std::nullopt);
+        side.sockets.privilegedPorts = {port};
+        side.form->mnusubGame_Click(mnuWaitForConnection);
+        if (fallbackOffered) {
+            QVERIFY(waitFor([&] { return side.sockets.listenedOn.size() == 2; }));
+            QCOMPARE(side.form->Label2().text(), QString("IP Address 10.0.0.7:%1").arg(fallback));
+            QTcpSocket peer;
+            peer.connectToHost(QHostAddress::LocalHost, fallback);
+            peer.write("peer");
+            QVERIFY(waitFor([&] { return side.form->AwaitingGreeting == False; }));
+            QCOMPARE(side.dialogs.texts(), QStringList{});
+        } else {
+            QVERIFY(waitFor([&] { return inOnePlayerMode(*side.form); }));
+            QCOMPARE(side.sockets.listenedOn, QList<quint16>{port});
+            QVERIFY(side.dialogs.texts().value(0).contains("reserved for the administrator"));
+        }
+    }
+
+    void guestFallsBackWhenNoPortIsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("fallbackOffered");
+        QTest::addColumn<bool>("connects");
+        QTest::newRow("no port typed") << "127.0.0.1" << true << true;
+        QTest::newRow("port typed") << "127.0.0.1:%1" << true << false;
+        QTest::newRow("port chosen at start") << "127.0.0.1" << false << false;
+    }
+    void guestFallsBackWhenNoPortIsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(bool, fallbackOffered);
+        QFETCH(bool, connects);
+        const quint16 fallback = freePort();
+        TestGame hostOnFallback(fallback);
+        hostOnFallback.form->mnusubGame_Click(mnuWaitForConnection);
+        TestGame side(port, fallbackOffered ? std::optional(fallback) : std::nullopt);
+        side.dialogs.answers = {typed.arg(port)};
+        side.form->mnusubGame_Click(mnuConnectToOpponent);
+        if (connects) {
+            QVERIFY(waitFor([&] { return side.form->AwaitingGreeting == False; }));
+        } else {
+            QVERIFY(waitFor([&] { return inOnePlayerMode(*side.form); }));
+            QVERIFY(side.dialogs.texts().value(0).startsWith("Cannot connect to 127.0.0.1"));
+        }
     }
 };
 

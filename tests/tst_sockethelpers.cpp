@@ -62,9 +62,11 @@ private slots:
             const char* routine = address ? "GetIPAddress" : "GetIPHostName";
             QTest::addRow("%s: startup", routine) << "startup" << address << notResponding;
             QTest::addRow("%s: no sockets", routine)
-                << "sockets" << address << ShownMessage{"Want Winsock at less = 1", Dialogs::Style::Plain, ""};
+                << "sockets" << address
+                << ShownMessage{"Want Winsock at less = 1", Dialogs::Style::Plain, ""};
             QTest::addRow("%s: host name", routine)
-                << "name" << address << ShownMessage{"Windows Sockets Error : 10093", Dialogs::Style::Plain, ""};
+                << "name" << address
+                << ShownMessage{"Windows Sockets Error : 10093", Dialogs::Style::Plain, ""};
             QTest::addRow("%s: cleanup", routine) << "cleanup" << address << notResponding;
         }
         QTest::newRow("GetIPAddress: address")

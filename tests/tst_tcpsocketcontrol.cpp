@@ -1,4 +1,5 @@
 // The socket layer against plain Qt sockets on loopback.
+#include "net/socketlibrary.h"
 #include "net/tcpsocketcontrol.h"
 #include "support/loopback.h"
 #include "toolkit/handlergate.h"
@@ -13,6 +14,7 @@ using namespace tavelin::test;
 
 namespace {
 constexpr int patienceMs = 5000;
+PosixSocketLibrary posix;
 
 // A raw peer that accepts one connection.
 struct RawServer {
@@ -47,7 +49,7 @@ class TestTcpSocketControl : public QObject {
 private slots:
     void sendsExactBytesAndReadsAllThatIsPending() {
         RawServer peer;
-        TcpSocketControl client;
+        TcpSocketControl client(posix);
         QTcpSocket* remote = peer.connect(client);
         QVERIFY(remote);
 
@@ -74,8 +76,8 @@ private slots:
     }
     void acceptsARequestByIdentifier() {
         const quint16 port = freePort();
-        TcpSocketControl listener;
-        TcpSocketControl server;
+        TcpSocketControl listener(posix);
+        TcpSocketControl server(posix);
         listener.setLocalPort(port);
         listener.listen();
         QSignalSpy request(&listener, &TcpSocketControl::connectionRequest);
@@ -93,7 +95,7 @@ private slots:
     }
     void eventsWaitWhileAHandlerShowsAModalBox() {
         RawServer peer;
-        TcpSocketControl client;
+        TcpSocketControl client(posix);
         QTcpSocket* remote = peer.connect(client);
         QVERIFY(remote);
 
@@ -113,7 +115,7 @@ private slots:
     }
     void peerClosingIsToldApartFromOurOwnClose() {
         RawServer peer;
-        TcpSocketControl client;
+        TcpSocketControl client(posix);
         QSignalSpy closed(&client, &TcpSocketControl::peerClosed);
         QTcpSocket* remote = peer.connect(client);
         QVERIFY(remote);
@@ -130,17 +132,17 @@ private slots:
         QVERIFY(closed.wait(patienceMs));
     }
     void refusedConnectIsAnError() {
-        TcpSocketControl client;
+        TcpSocketControl client(posix);
         QSignalSpy error(&client, &TcpSocketControl::errorOccurred);
         client.connectTo("127.0.0.1", freePort());
         QVERIFY(error.wait(patienceMs));
         QCOMPARE(error.at(0).at(0).value<TcpSocketControl::Failure>(),
-                 TcpSocketControl::Failure::Connect);
+                 TcpSocketControl::Failure::ConnectRefused);
         QVERIFY(!error.at(0).at(1).toString().isEmpty());
     }
     void listenOnAPortInUseIsAnError() {
         RawServer occupant;
-        TcpSocketControl listener;
+        TcpSocketControl listener(posix);
         QSignalSpy error(&listener, &TcpSocketControl::errorOccurred);
         listener.setLocalPort(occupant.server.serverPort());
         listener.listen();
@@ -150,7 +152,7 @@ private slots:
         QCOMPARE(listener.state(), TcpSocketControl::State::Closed);
     }
     void operationsRefusedInTheWrongState() {
-        TcpSocketControl control;
+        TcpSocketControl control(posix);
         control.sendData("42");
         QCOMPARE(control.getData(), QString());
         control.close(); // closing what is not open does nothing

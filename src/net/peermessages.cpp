@@ -54,7 +54,7 @@ QString sanitizeGreeting(const QString& greeting) {
     return shown;
 }
 
-std::optional<PeerAddress> parsePeerAddress(const QString& typed, quint16 defaultPort) {
+std::optional<PeerAddress> parsePeerAddress(const QString& typed) {
     const QString text = typed.trimmed();
     QString host = text;
     std::optional<QString> port;
@@ -76,7 +76,7 @@ std::optional<PeerAddress> parsePeerAddress(const QString& typed, quint16 defaul
         return std::nullopt;
     }
     if (!port) {
-        return PeerAddress{host, defaultPort};
+        return PeerAddress{host, std::nullopt};
     }
     bool number = false;
     const uint value = port->toUInt(&number);

@@ -19,9 +19,9 @@ QString sanitizeGreeting(const QString& greeting);
 // address. Nothing when the port is no number from 1 to 65535 or the brackets are unclosed.
 struct PeerAddress {
     QString host;
-    quint16 port;
+    std::optional<quint16> port; // none typed
     friend bool operator==(const PeerAddress&, const PeerAddress&) = default;
 };
-std::optional<PeerAddress> parsePeerAddress(const QString& typed, quint16 defaultPort);
+std::optional<PeerAddress> parsePeerAddress(const QString& typed);
 
 } // namespace tavelin

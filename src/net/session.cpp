@@ -16,11 +16,20 @@ void Form1::WaitForConnection() {
     NewGame();
     GameActive = False;
     Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
-    Label2().setText(QStringLiteral("IP Address ") + GetIPAddress());
+    shownAddress_ = GetIPAddress();
     unreadMessages_.clear();
-    wsListen.setLocalPort(platform_.port);
-    wsListen.listen();
+    ListenOn(platform_.port);
     AwaitingGreeting = True;
+}
+
+// The guest needs the port only when it is not the usual one.
+void Form1::ListenOn(quint16 port) {
+    listenPort_ = port;
+    const QString portSuffix =
+        port == Platform::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
+    Label2().setText(QStringLiteral("IP Address ") + shownAddress_ + portSuffix);
+    wsListen.setLocalPort(port);
+    wsListen.listen();
 }
 
 // The guest: plays Blue and connects to the address its player types.
@@ -39,7 +48,7 @@ void Form1::ConnectToOpponent() {
         Disconnect(); // the player cancelled
         return;
     }
-    const std::optional<PeerAddress> peer = parsePeerAddress(RemoteAddress, platform_.port);
+    const std::optional<PeerAddress> peer = parsePeerAddress(RemoteAddress);
     if (!peer) {
         ReportSessionFailure(
             tr("\"%1\" is no address to connect to. Type an address such as 192.168.1.20, "
@@ -47,7 +56,9 @@ void Form1::ConnectToOpponent() {
                 .arg(RemoteAddress));
         return;
     }
-    wsClient.connectTo(peer->host, peer->port);
+    connectHost_ = peer->host;
+    connectFallbackLeft_ = !peer->port && platform_.fallbackPort;
+    wsClient.connectTo(peer->host, peer->port.value_or(platform_.port));
     Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
     Label2().clear();
 }
@@ -65,6 +76,7 @@ void Form1::CheckSessionMode(int sessionItem, bool newEnabled) {
     }
     menu.setChecked(sessionItem, true);
     menu.setEnabled(mnuDisconnect, true);
+    farewellSaid_ = false;
 }
 
 // Tells the peer this side is leaving, then back to one player.
@@ -89,8 +101,14 @@ void Form1::ReportSessionFailure(const QString& text) {
     Disconnect();
 }
 
-// The peer went away without saying so, or a move could not reach it: as if it had said "50".
+// The peer went away without saying so: as if it had said "50". A connection that closes before
+// its greeting was no guest (a port scan, say), and the host goes on waiting for one.
 void Form1::LoseConnection() {
+    if (IsHost() && AwaitingGreeting == True) {
+        wsServer.close();
+        unreadMessages_.clear();
+        return;
+    }
     platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
     Disconnect();
 }
@@ -99,9 +117,11 @@ void Form1::Form_Unload() {
     SayFarewell();
 }
 
-// Only a peer that has greeted us is in a game to leave; one that is gone already misses it.
+// Only a peer that has greeted us is in a game to leave, and it is told once; one that is gone
+// already misses it.
 void Form1::SayFarewell() {
-    if (AwaitingGreeting == False) {
+    if (AwaitingGreeting == False && !farewellSaid_) {
+        farewellSaid_ = true;
         SendToPeer(QStringLiteral("50"));
     }
 }

@@ -92,11 +92,16 @@ void Form1::HandlePeerMessage() {
     if (!showsMarkerPicture(marker) || !AnyColumnOpen()) {
         return;
     }
+    // A peer moves once per move of ours, or first: a second move in a row would let it win alone.
+    if (peerMovedLast_) {
+        return;
+    }
     const bool host = IsHost();
     if (host) {
         RedTurn = False; // the guest's piece is Blue
     }
     DropPiece(marker);
+    peerMovedLast_ = true;
     if (YouWin() == True) {
         platform_.dialogs.msgBox(QStringLiteral("You Lose"));
         return;
@@ -112,6 +117,10 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
             tr("Cannot wait for a connection on port %1: %2").arg(platform_.port).arg(reason));
         break;
     case TcpSocketControl::Failure::ListenPrivileged:
+        if (platform_.fallbackPort && listenPort_ != *platform_.fallbackPort) {
+            ListenOn(*platform_.fallbackPort);
+            break;
+        }
         ReportSessionFailure(
             tr("Cannot wait for a connection on port %1: %2\n\nPorts below 1024 are reserved "
                "for the administrator on this computer. Start Tavelin with --port and a "
@@ -120,6 +129,14 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
                 .arg(platform_.port)
                 .arg(reason));
         break;
+    case TcpSocketControl::Failure::ConnectRefused:
+        if (connectFallbackLeft_) {
+            connectFallbackLeft_ = false;
+            wsClient.close();
+            wsClient.connectTo(connectHost_, *platform_.fallbackPort);
+            break;
+        }
+        [[fallthrough]];
     case TcpSocketControl::Failure::Connect:
         ReportSessionFailure(tr("Cannot connect to %1: %2").arg(RemoteAddress, reason));
         break;

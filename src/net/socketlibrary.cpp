@@ -1,6 +1,7 @@
 #include "net/socketlibrary.h"
 
 #include <QNetworkInterface>
+#include <QTcpServer>
 #include <QtEndian>
 
 #include <cerrno>
@@ -54,6 +55,15 @@ std::optional<QByteArray> PosixSocketLibrary::reachableAddress() {
         }
     }
     return std::nullopt;
+}
+
+std::optional<SocketLibrary::ListenRefusal> PosixSocketLibrary::listen(QTcpServer& server,
+                                                                       quint16 port) {
+    if (server.listen(QHostAddress::Any, port)) {
+        return std::nullopt;
+    }
+    return ListenRefusal{server.serverError() == QAbstractSocket::SocketAccessError,
+                         server.errorString()};
 }
 
 } // namespace tavelin

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
+
+class QTcpServer;
 
 namespace tavelin {
 
@@ -11,6 +14,10 @@ namespace tavelin {
 // tests can make each call fail.
 class SocketLibrary {
 public:
+    struct ListenRefusal {
+        bool privileged; // the port is reserved for the administrator
+        QString reason;  // for the user to read
+    };
     struct StartupInfo {
         std::int16_t version = 0;    // low byte major, high byte minor
         std::int16_t maxSockets = 0; // how many sockets the library offers
@@ -31,6 +38,8 @@ public:
     virtual std::optional<QByteArray> firstAddress(const QByteArray& name) = 0;
     // The first IPv4 address of an interface that is up, other than loopback, if any.
     virtual std::optional<QByteArray> reachableAddress() = 0;
+    // Has `server` listen on `port` of every address: nothing when it does, else why not.
+    virtual std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) = 0;
 };
 
 // The POSIX socket library: it needs no session, so opening and closing one always succeed.
@@ -42,6 +51,7 @@ public:
     int hostName(char* buffer, int length) override;
     std::optional<QByteArray> firstAddress(const QByteArray& name) override;
     std::optional<QByteArray> reachableAddress() override;
+    std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override;
 };
 
 } // namespace tavelin

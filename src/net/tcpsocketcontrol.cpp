@@ -1,5 +1,6 @@
 #include "net/tcpsocketcontrol.h"
 
+#include "net/socketlibrary.h"
 #include "toolkit/handlergate.h"
 
 #include <QCoreApplication>
@@ -16,11 +17,17 @@ namespace tavelin {
 namespace {
 
 // A peer that vanishes without a word (machine off, cable pulled) is noticed after about
-// 15 s of silence plus 6 unanswered probes 5 s apart: well within a minute.
+// 15 s of silence plus 6 unanswered probes 5 s apart: well within a minute. Probes wait while
+// sent data is unacknowledged, so the same 45 s also bound how long a move may go unanswered.
 constexpr int keepAliveIdleSeconds = 15;
 constexpr int keepAliveIntervalSeconds = 5;
 constexpr int keepAliveProbes = 6;
+constexpr unsigned userTimeoutMs =
+    1000U * (keepAliveIdleSeconds + keepAliveIntervalSeconds * keepAliveProbes);
 constexpr int connectTimeoutMs = 15000;
+// What a connection reads ahead of the game. While a message box holds the game's handlers
+// back, a peer that goes on sending is held back by TCP instead of filling memory.
+constexpr qint64 readAheadBytes = 64 * 1024;
 
 // Connection requests waiting for an accept, by request identifier. An entry leaves when its
 // connection is accepted, turned away, or destroyed with the listener that received it.
@@ -44,11 +51,13 @@ void tuneConnection(QTcpSocket& socket) {
                                         std::pair{TCP_KEEPCNT, keepAliveProbes}}) {
         setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value);
     }
+    setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeoutMs, sizeof userTimeoutMs);
 }
 
 } // namespace
 
-TcpSocketControl::TcpSocketControl(QObject* parent) : QObject(parent) {
+TcpSocketControl::TcpSocketControl(SocketLibrary& sockets, QObject* parent)
+    : QObject(parent), sockets_(sockets) {
     connectTimer_.setSingleShot(true);
     connectTimer_.setInterval(connectTimeoutMs);
     connect(&connectTimer_, &QTimer::timeout, this, &TcpSocketControl::onConnectTimeout);
@@ -85,11 +94,9 @@ void TcpSocketControl::listen() {
         return;
     }
     server_ = std::make_unique<QTcpServer>();
-    if (!server_->listen(QHostAddress::Any, localPort_)) {
-        raiseError(server_->serverError() == QAbstractSocket::SocketAccessError
-                       ? Failure::ListenPrivileged
-                       : Failure::Listen,
-                   server_->errorString());
+    if (const auto refusal = sockets_.listen(*server_, localPort_)) {
+        raiseError(refusal->privileged ? Failure::ListenPrivileged : Failure::Listen,
+                   refusal->reason);
         server_.reset();
         return;
     }
@@ -99,6 +106,7 @@ void TcpSocketControl::listen() {
 
 void TcpSocketControl::onNewConnections() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
+        socket->setReadBufferSize(readAheadBytes);
         const int id = nextRequestId();
         pendingRequests().insert(id, socket);
         connect(socket, &QObject::destroyed, [id] { pendingRequests().remove(id); });
@@ -147,6 +155,7 @@ void TcpSocketControl::connectTo(const QString& host, quint16 port) {
 
 void TcpSocketControl::adopt(QTcpSocket* socket, State state) {
     socket_.reset(socket);
+    socket_->setReadBufferSize(readAheadBytes);
     state_ = state;
     if (state == State::Connected) {
         tuneConnection(*socket_);
@@ -161,8 +170,11 @@ void TcpSocketControl::onSocketError() {
         raise([this] { emit peerClosed(); });
         return;
     }
-    raiseError(state_ == State::Connected ? Failure::Connection : Failure::Connect,
-               socket_->errorString());
+    const Failure failure = state_ == State::Connected ? Failure::Connection
+                            : socket_->error() == QAbstractSocket::ConnectionRefusedError
+                                ? Failure::ConnectRefused
+                                : Failure::Connect;
+    raiseError(failure, socket_->errorString());
 }
 
 void TcpSocketControl::onConnectTimeout() {

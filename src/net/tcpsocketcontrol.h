@@ -13,6 +13,8 @@ class QTcpSocket;
 
 namespace tavelin {
 
+class SocketLibrary;
+
 // One TCP socket control, as the game's three sockets use it: a listener that reports
 // connection requests, or one connection (accepted or made) that sends and receives text.
 //
@@ -31,10 +33,12 @@ public:
         Listen,           // the system refused to listen on the port
         ListenPrivileged, // ... because the port is reserved for the administrator
         Connect,          // the connection could not be made
+        ConnectRefused,   // ... because nothing listens on that port of the peer's machine
         Connection,       // an established connection broke
     };
 
-    explicit TcpSocketControl(QObject* parent = nullptr);
+    // Listens through `sockets`, the seam where tests have the system refuse a port.
+    explicit TcpSocketControl(SocketLibrary& sockets, QObject* parent = nullptr);
     ~TcpSocketControl() override;
 
     State state() const { return state_; }
@@ -71,6 +75,7 @@ private:
     void onSocketError();
     void onConnectTimeout();
 
+    SocketLibrary& sockets_;
     State state_ = State::Closed;
     quint16 localPort_ = 0;
     int generation_ = 0; // bumped by close(): events of an older connection are dropped

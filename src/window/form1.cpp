@@ -21,7 +21,8 @@ Picture builtIn(const char* name, QSize size) {
 } // namespace
 
 Form1::Form1(const Platform& platform)
-    : PicEmpty(builtIn("empty", pieceSize)), R(builtIn("red", pieceSize)),
+    : wsListen(platform.sockets), wsServer(platform.sockets), wsClient(platform.sockets),
+      PicEmpty(builtIn("empty", pieceSize)), R(builtIn("red", pieceSize)),
       B(builtIn("blue", pieceSize)), NextPic(builtIn("next", pieceSize)),
       UnNext(builtIn("unnext", pieceSize)), imgRico(builtIn("redpointer", pointerSize)),
       imgBico(builtIn("bluepointer", pointerSize)), platform_(platform) {

@@ -144,6 +144,7 @@ private:
     void connectSockets();
     void CheckSessionMode(int sessionItem, bool newEnabled);
     void WaitForConnection();
+    void ListenOn(quint16 port);
     void ConnectToOpponent();
     void Disconnect();
     void ReportSessionFailure(const QString& text);
@@ -176,6 +177,12 @@ private:
     Label* label2_ = nullptr;
     Picture mouseIcon_;
     QString unreadMessages_; // the start of a message whose rest has not arrived yet
+    QString shownAddress_;   // the host's own address, as the guest is to type it
+    quint16 listenPort_ = 0;
+    QString connectHost_;              // the guest's peer, as typed
+    bool connectFallbackLeft_ = false; // the guest may still try the fallback port
+    bool peerMovedLast_ = false;       // the peer's move came after this side's last one
+    bool farewellSaid_ = false;        // "50" has gone to the peer in this session
 };
 
 } // namespace tavelin

@@ -25,6 +25,7 @@ void Form1::NewGame() {
     }
     GameActive = True;
     FirstComputerMove = True;
+    peerMovedLast_ = false; // after "49" either side may move first
     switch (checkedMode()) {
     case PlayMode::OnePlayer:
     case PlayMode::WaitingForConnection: // the host plays Red

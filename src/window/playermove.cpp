@@ -55,6 +55,7 @@ void Form1::PlayNetworkMove(int Index) {
         return; // a board cell
     }
     DropPiece(Index);
+    peerMovedLast_ = false;
     SendToPeer(QString::number(Index));
     RedTurn = toBool16(!host);
     if (YouWin() == True) {

@@ -39,8 +39,17 @@ float ScriptedRandom::next() {
     return value;
 }
 
-TestGame::TestGame(quint16 port)
-    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, sockets, port})) {}
+TestGame::TestGame(quint16 port, std::optional<quint16> fallbackPort)
+    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, sockets, port, fallbackPort})) {}
+
+std::optional<SocketLibrary::ListenRefusal> FakeSocketLibrary::listen(QTcpServer& server,
+                                                                      quint16 port) {
+    listenedOn.append(port);
+    if (privilegedPorts.contains(port)) {
+        return ListenRefusal{true, QStringLiteral("Permission denied")};
+    }
+    return system_.listen(server, port);
+}
 
 int FakeSocketLibrary::startup(std::int16_t /*requestedVersion*/, StartupInfo& info) {
     info = offered;

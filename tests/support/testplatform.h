@@ -76,6 +76,8 @@ public:
     int hostName(char* buffer, int length) override;
     std::optional<QByteArray> firstAddress(const QByteArray& name) override;
     std::optional<QByteArray> reachableAddress() override { return interfaceAddress; }
+    // Listens for real, but refuses the ports a test reserves as the system would.
+    std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override;
 
     int startupResult = 0;
     StartupInfo offered{0x0202, 100};
@@ -86,11 +88,18 @@ public:
     std::optional<QByteArray> interfaceAddress;
     QByteArray lookedUp;
     int sessionsOpen = 0;
+    QList<quint16> privilegedPorts;
+    QList<quint16> listenedOn;
+
+private:
+    PosixSocketLibrary system_;
 };
 
 // A main window wired to recording seams.
 struct TestGame {
-    explicit TestGame(quint16 port = Platform::defaultPort);
+    // No fallback port unless a test asks for one: a refused port fails at once.
+    explicit TestGame(quint16 port = Platform::defaultPort,
+                      std::optional<quint16> fallbackPort = std::nullopt);
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
