@@ -1,25 +1,47 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a newcomer needs: `make run` and `make test`. Each installs what is
-# missing, configures and builds first.
+# missing, configures and builds first. A plain `make` builds the game and starts nothing.
+GAME_BUILD ?= build-game
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
+# What the tests need beyond the game itself.
+TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool appstream desktop-file-utils
 
-.PHONY: run test bench sanitize fuzz lint deps configure build
+.PHONY: game run test bench sanitize fuzz lint deb test-deps test-configure
 
-run: build
-	$(BUILD)/tavelin
+# The game alone, as a packager builds it: no tests, no test tools.
+game:
+	@scripts/install-deps
+	cmake -S . -B $(GAME_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(GAME_BUILD) -j $(JOBS)
 
-test: build
+run: game
+	$(GAME_BUILD)/tavelin
+
+# The Debian package of the game, in $(GAME_BUILD).
+deb: game
+	@scripts/install-deps dpkg-dev
+	cd $(GAME_BUILD) && cpack -G DEB
+
+test-deps:
+	@scripts/install-deps $(TEST_PACKAGES)
+
+test-configure: test-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_WERROR=ON
+
+test: test-configure
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: configure
+bench: test-configure
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 
 # The tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+sanitize: test-deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVELIN_WERROR=ON \
 	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
@@ -29,7 +51,7 @@ sanitize: deps
 
 # Fuzzes the handling of what a network peer sends, for FUZZ_SECONDS (clang's libFuzzer).
 fuzz:
-	@scripts/install-deps clang libclang-rt-dev
+	@scripts/install-deps $(TEST_PACKAGES) clang libclang-rt-dev
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DTAVELIN_FUZZ=ON -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
 	cmake --build $(FUZZ_BUILD) --target fuzz_received_text -j $(JOBS)
@@ -38,15 +60,6 @@ fuzz:
 	    -print_final_stats=1 $(FUZZ_BUILD)/corpus tests/fuzz/seeds
 
 # clang-format, clang-tidy and clazy over src/.
-lint: configure
+lint: test-configure
 	@scripts/install-deps clang-format clang-tidy clazy
 	scripts/lint $(BUILD)
-
-deps:
-	@scripts/install-deps
-
-configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The win check and the drop on the real picture controls.
 #include "support/testplatform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks drive real windows, so they need an application object (offscreen).
 #include <QApplication>
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socketlibrary.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
+#include "toolkit/picture.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
@@ -62,8 +64,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavelin"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tavelin-256.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
+    QApplication::setWindowIcon(QIcon(tavelin::Picture::render(
+        QStringLiteral(":/artwork/tavelin.svg"), {256, 256}, app.devicePixelRatio())));
 
     const tavelin::CloseOnSignal closeOnSignal;
     tavelin::QtDialogs dialogs;
@@ -72,6 +75,7 @@ int main(int argc, char* argv[]) {
     tavelin::PosixSocketLibrary sockets;
     tavelin::Form1 window(
         tavelin::Platform{dialogs, random, urls, sockets, ports->port, ports->fallback});
+    dialogs.setOwner(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece drop and the win check, on the real window's picture controls.
 #include "support/testplatform.h"
 #include "toolkit/picturebox.h"

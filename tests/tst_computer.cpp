@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer opponent: its rule lists, their order, the opening and the random move.
 #include "ai/rules.h"
 #include "support/playout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New game and the Game menu's modes.
 #include "support/loopback.h"
 #include "support/testplatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The highlight that follows the mouse over the column markers.
 #include "support/testplatform.h"
 #include "toolkit/picturebox.h"

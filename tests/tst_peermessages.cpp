@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting what the peer sends into messages, and reading what the player types.
 #include "net/peermessages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through real clicks and keys on the window, and the About box.
 #include "about/form2.h"
 #include "support/testplatform.h"
@@ -166,7 +167,7 @@ private slots:
     }
     void aboutBoxLinksAndColours() {
         form->hide(); // the mouse goes to the topmost window under it: let that be the box
-        Form2 about(game->urls, form);
+        Form2 about(game->urls, game->dialogs, form);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(about.windowTitle(), QString("About"));
@@ -194,6 +195,11 @@ private slots:
         QCOMPARE(game->urls.opened.at(0).host() + "", about.Label13().text().mid(6));
         QCOMPARE("mailto:" + about.Label2().text().mid(9), game->urls.opened.at(1).toString());
         QCOMPARE(QApplication::focusWidget(), &about.Command1());
+
+        game->urls.canOpen = false; // no mail program: the address is shown to be copied
+        QTest::mouseClick(&about.Label2(), Qt::LeftButton);
+        QCOMPARE(game->dialogs.shown.size(), 1);
+        QVERIFY(game->dialogs.shown.at(0).text.endsWith("\n" + about.Label2().text().mid(9)));
     }
     void aboutBoxIsModalAndClosesWithOk() {
         setBoard(*form, "RB");

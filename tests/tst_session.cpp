@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Network play: two windows in one process over loopback, and raw peers sending exact bytes.
 #include "support/loopback.h"
 #include "support/testplatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Host name and address look-ups, and what the user is told when the socket library fails.
 #include "support/testplatform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The socket layer against plain Qt sockets on loopback.
 #include "net/socketlibrary.h"
 #include "net/tcpsocketcontrol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user first sees it.
 #include "support/testplatform.h"
 #include "toolkit/label.h"
@@ -47,7 +48,11 @@ private slots:
         QCOMPARE(game.random.seeds, 1);
     }
 
+    // Run at scale factor 2: drawn for the screen, the same logical size, and the pointer's hot
+    // spot at the disc's centre.
     void artworkHasItsLogicalSizeAndColours() {
+        QCOMPARE(form.R.pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(form.cursor().hotSpot(), QPoint(16, 16));
         QCOMPARE(form.R.pixmap().deviceIndependentSize(), QSizeF(41, 41));
         QCOMPARE(form.imgRico.pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(form.R.pixmap().toImage().pixelColor(20, 20), QColor(255, 0, 0));

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/form2.h"
 
 #include "about/projectinfo.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/formsurface.h"
 #include "toolkit/label.h"
@@ -20,7 +22,10 @@ Label* placeLabel(const FormLayout& layout, const QString& name, const QString& 
 }
 } // namespace
 
-Form2::Form2(UrlOpener& urls, QWidget* parent) : QDialog(parent), urls_(urls) {
+Form2::Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint), // fixed size: nothing to maximise
+      urls_(urls), dialogs_(dialogs) {
     const FormLayout layout(QStringLiteral(":/layouts/form2.json"));
     setWindowTitle(layout.caption());
     auto* surface = new FormSurface(layout.clientSize(), this);
@@ -77,11 +82,21 @@ void Form2::showLinkColours(bool mailUnderMouse, bool webUnderMouse) {
 }
 
 void Form2::Label13_Click() {
-    urls_.open(QUrl(QString::fromLatin1(project::webScheme) + project::webAddress));
+    openLink(QUrl(QString::fromLatin1(project::webScheme) + project::webAddress));
 }
 
 void Form2::Label2_Click() {
-    urls_.open(QUrl(QStringLiteral("mailto:%1").arg(project::email)));
+    openLink(QUrl(QStringLiteral("mailto:%1").arg(project::email)));
+}
+
+// Without a browser or mail program the address is shown, for the user to copy.
+void Form2::openLink(const QUrl& url) {
+    if (!urls_.open(url)) {
+        const QString address =
+            url.scheme() == QLatin1String("mailto") ? url.path() : url.toString();
+        dialogs_.msgBox(tr("No program could be started for this address:\n\n%1").arg(address),
+                        Dialogs::Style::Exclamation);
+    }
 }
 
 } // namespace tavelin

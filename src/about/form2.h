@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -6,6 +7,7 @@ class QPushButton;
 
 namespace tavelin {
 
+class Dialogs;
 class Label;
 class UrlOpener;
 
@@ -14,7 +16,7 @@ class Form2 : public QDialog {
     Q_OBJECT
 
 public:
-    Form2(UrlOpener& urls, QWidget* parent);
+    Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent);
 
     Label& Label1() const { return *label1_; }
     Label& Label2() const { return *label2_; }
@@ -30,8 +32,10 @@ public:
 
 private:
     void showLinkColours(bool mailUnderMouse, bool webUnderMouse);
+    void openLink(const QUrl& url);
 
     UrlOpener& urls_;
+    Dialogs& dialogs_;
     Label* label1_;
     Label* label2_;
     Label* label13_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/form2.h"
 #include "toolkit/handlergate.h"
 #include "window/form1.h"
@@ -6,7 +7,7 @@ namespace tavelin {
 
 // The About box, modal over the game: the game takes no input until it is closed.
 void Form1::mnuAbout_Click() {
-    Form2 about(platform_.urls, this);
+    Form2 about(platform_.urls, platform_.dialogs, this);
     const HandlerGate::ModalScope modal;
     about.exec();
 }

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/picture.h"
 
-#include <QIcon>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <atomic>
 
@@ -21,9 +24,18 @@ Picture Picture::fromPixmap(const QPixmap& pixmap) {
 }
 
 Picture Picture::load(const QString& resourcePath, QSize logicalSize) {
-    // QIcon picks up the "@2x" file beside the named one and hands out the variant that
-    // suits the screen's device pixel ratio, so the artwork stays sharp on HiDPI screens.
-    return fromPixmap(QIcon(resourcePath).pixmap(logicalSize));
+    return fromPixmap(render(resourcePath, logicalSize, qApp->devicePixelRatio()));
+}
+
+QPixmap Picture::render(const QString& resourcePath, QSize logicalSize, qreal pixelRatio) {
+    QPixmap pixmap((QSizeF(logicalSize) * pixelRatio).toSize());
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer svg(resourcePath);
+    QPainter painter(&pixmap);
+    svg.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(pixelRatio);
+    return pixmap;
 }
 
 const QPixmap& Picture::pixmap() const {

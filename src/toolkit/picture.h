@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPixmap>
@@ -17,8 +18,10 @@ public:
     Picture() = default; // no picture: handle 0
 
     static Picture fromPixmap(const QPixmap& pixmap);
-    // Loads a built-in image at its logical size, with its @2x variant on HiDPI screens.
+    // Draws a built-in SVG image at its logical size for the screens' device pixel ratio, so
+    // that it is sharp at every scale, also at fractional ones.
     static Picture load(const QString& resourcePath, QSize logicalSize);
+    static QPixmap render(const QString& resourcePath, QSize logicalSize, qreal pixelRatio);
 
     std::int32_t handle() const { return handle_; }
     bool isNull() const { return handle_ == 0; }

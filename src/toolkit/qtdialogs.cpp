@@ -1,29 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qtdialogs.h"
 
 #include "toolkit/handlergate.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace tavelin {
 
-namespace {
-QString titleOrDefault(const QString& title) {
-    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+QString QtDialogs::titleOrDefault(const QString& title) const {
+    return !title.isEmpty() || owner_ == nullptr ? title : owner_->windowTitle();
 }
-} // namespace
 
 void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
     QMessageBox box(style == Style::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    titleOrDefault(title), text, QMessageBox::Ok, QApplication::activeWindow());
+                    titleOrDefault(title), text, QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
     const HandlerGate::ModalScope modal;
     box.exec();
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(owner_);
     dialog.setWindowTitle(titleOrDefault({}));
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/urlopener.h"
 
 #include <QDesktopServices>
 
 namespace tavelin {
 
-void DesktopUrlOpener::open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool DesktopUrlOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace tavelin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
 
 #include "toolkit/formlayout.h"
@@ -16,7 +17,7 @@ constexpr QSize pieceSize{41, 41};
 constexpr QSize pointerSize{32, 32};
 
 Picture builtIn(const char* name, QSize size) {
-    return Picture::load(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)), size);
+    return Picture::load(QStringLiteral(":/artwork/%1.svg").arg(QLatin1String(name)), size);
 }
 } // namespace
 
@@ -79,6 +80,11 @@ void Form1::buildMenu() {
             [this](int index) { mnusubGame_Click(index); });
     QAction* mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    // Leaving by keyboard closes the window like any other close: a peer is told.
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
 void Form1::setCell(int cell, CellContent content) {
@@ -118,9 +124,12 @@ bool Form1::pointerShowsRed() const {
     return mouseIcon_.handle() == imgRico.handle();
 }
 
+// The hot spot is given in logical pixels, at the disc's centre: left to itself, QCursor would
+// take half the pixmap's device size, which at scale 2 lands off the disc.
 void Form1::setMouseIcon(const Picture& picture) {
     mouseIcon_ = picture;
-    setCursor(QCursor(picture.pixmap()));
+    const QSize size = picture.pixmap().deviceIndependentSize().toSize();
+    setCursor(QCursor(picture.pixmap(), size.width() / 2, size.height() / 2));
 }
 
 } // namespace tavelin

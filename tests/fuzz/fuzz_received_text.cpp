@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes what a network peer may send: any bytes, over several arrivals (split at 0xFF),
 // into a session that may still wait for the greeting. Play must never crash or read outside
 // the board, and must leave a board that play could have made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program a user starts, on a real X server: it draws its window, and it closes cleanly.
 #include <QGuiApplication>
 #include <QImage>
@@ -28,6 +29,14 @@ std::optional<QPoint> findClientOrigin(const QImage& screen) {
     return std::nullopt;
 }
 
+// Runs xdotool with these arguments; its standard output.
+QString xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(10000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
 QImage grabScreen() {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
 }
@@ -56,6 +65,13 @@ private slots:
         QCOMPARE(at(52, 20), QColor(Qt::white));             // a plain column marker
         QVERIFY(isDark(at(28, 287)) || isDark(at(28, 288))); // the floor, left of the board
         QVERIFY(isDark(at(31, 150)) || isDark(at(32, 150))); // the left wall
+
+        // The About box's title is its own: nothing of the application's name is added to it.
+        const QPoint aboutMenu = *origin + QPoint(70, -12);
+        xdotool({"mousemove", QString::number(aboutMenu.x()), QString::number(aboutMenu.y()),
+                 "click", "1"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !xdotool({"search", "--onlyvisible", "--name", "^About$"}).isEmpty(), 10000);
 
         game.terminate(); // as a desktop session ends a program
         QVERIFY(game.waitForFinished(15000));

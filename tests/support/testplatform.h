@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "net/socketlibrary.h"
@@ -63,8 +64,12 @@ private:
 
 class RecordingUrlOpener final : public UrlOpener {
 public:
-    void open(const QUrl& url) override { opened.append(url); }
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return canOpen;
+    }
     QList<QUrl> opened;
+    bool canOpen = true; // false: no browser or mail program
 };
 
 // A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7.
