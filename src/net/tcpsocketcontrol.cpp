@@ -28,7 +28,7 @@ constexpr unsigned userTimeoutMs =
 constexpr int connectTimeoutMs = 15000;
 // What a connection reads ahead of the game. While a message box holds the game's handlers
 // back, a peer that goes on sending is held back by TCP instead of filling memory.
-constexpr qint64 readAheadBytes = 64 * 1024;
+constexpr qint64 readAheadBytes = qint64{64} * 1024;
 
 // Connection requests waiting for an accept, by request identifier. An entry leaves when its
 // connection is accepted, turned away, or destroyed with the listener that received it.
