@@ -21,9 +21,9 @@ class SocketLibrary;
 //
 // Texts travel one byte per character (Latin-1), nothing added. An operation that cannot be
 // done in the control's current state does nothing: each is used only in its own state, and
-// what fails in the network arrives as an error or peer-closed event. Events are raised through the
-// HandlerGate, so they never run inside another handler, and each control's events arrive in
-// order; after close() no event of the old connection is raised any more.
+// what fails in the network arrives as an error or peer-closed event. Events are raised
+// through the HandlerGate, so they never run inside another handler, and each control's
+// events arrive in order; after close() no event of the old connection is raised any more.
 class TcpSocketControl : public QObject {
     Q_OBJECT
 
