@@ -30,15 +30,30 @@ private slots:
         QTest::addColumn<Items>("checked");
         QTest::addColumn<Items>("disabled");
 
-        QTest::newRow("one player at start") << Items{} << 3 << Items{3} << Items{9};
-        QTest::newRow("two players at start") << Items{} << 4 << Items{4} << Items{9};
-        QTest::newRow("back to one player") << Items{4} << 3 << Items{3} << Items{9};
-        QTest::newRow("two players again") << Items{4} << 4 << Items{4} << Items{9};
-        QTest::newRow("wait for connection") << Items{} << 7 << Items{7} << Items{0, 3, 4, 8};
-        QTest::newRow("wait again: nothing") << Items{7} << 7 << Items{7} << Items{0, 3, 4, 8};
-        QTest::newRow("connect to opponent") << Items{4} << 8 << Items{8} << Items{3, 4, 7};
-        QTest::newRow("disconnect while waiting") << Items{7} << 9 << Items{3} << Items{9};
-        QTest::newRow("disconnect while connecting") << Items{8} << 9 << Items{3} << Items{9};
+        QTest::newRow("one player at start")
+            << Items{} << int{mnuOnePlayer} << Items{mnuOnePlayer} << Items{mnuDisconnect};
+        QTest::newRow("two players at start")
+            << Items{} << int{mnuTwoPlayers} << Items{mnuTwoPlayers} << Items{mnuDisconnect};
+        QTest::newRow("back to one player") << Items{mnuTwoPlayers} << int{mnuOnePlayer}
+                                            << Items{mnuOnePlayer} << Items{mnuDisconnect};
+        QTest::newRow("two players again") << Items{mnuTwoPlayers} << int{mnuTwoPlayers}
+                                           << Items{mnuTwoPlayers} << Items{mnuDisconnect};
+        QTest::newRow("wait for connection")
+            << Items{} << int{mnuWaitForConnection} << Items{mnuWaitForConnection}
+            << Items{mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuConnectToOpponent};
+        QTest::newRow("wait again: nothing")
+            << Items{mnuWaitForConnection} << int{mnuWaitForConnection}
+            << Items{mnuWaitForConnection}
+            << Items{mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuConnectToOpponent};
+        QTest::newRow("connect to opponent")
+            << Items{mnuTwoPlayers} << int{mnuConnectToOpponent} << Items{mnuConnectToOpponent}
+            << Items{mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection};
+        QTest::newRow("disconnect while waiting")
+            << Items{mnuWaitForConnection} << int{mnuDisconnect} << Items{mnuOnePlayer}
+            << Items{mnuDisconnect};
+        QTest::newRow("disconnect while connecting")
+            << Items{mnuConnectToOpponent} << int{mnuDisconnect} << Items{mnuOnePlayer}
+            << Items{mnuDisconnect};
     }
     void menuTable() {
         QFETCH(Items, before);
@@ -124,16 +139,17 @@ private slots:
             form->mnusubGame_Click(index);
         }
         QCOMPARE(boardText(*form), "RB" + QString(40, '.'));
-        QCOMPARE(checkedItems(*form), Items{3});
+        QCOMPARE(checkedItems(*form), Items{mnuOnePlayer});
     }
     void menuClicksReachTheHandlerOnlyWhenEnabled() {
         form->mnusubGame().trigger(mnuTwoPlayers);
-        QCOMPARE(checkedItems(*form), Items{4}); // no check mark toggled behind the handler's back
+        QCOMPARE(checkedItems(*form),
+                 Items{mnuTwoPlayers}); // no check mark toggled behind the handler's back
         form->mnusubGame().trigger(mnuTwoPlayers);
-        QCOMPARE(checkedItems(*form), Items{4});
+        QCOMPARE(checkedItems(*form), Items{mnuTwoPlayers});
         form->mnusubGame().setEnabled(mnuOnePlayer, false);
         form->mnusubGame().trigger(mnuOnePlayer);
-        QCOMPARE(checkedItems(*form), Items{4});
+        QCOMPARE(checkedItems(*form), Items{mnuTwoPlayers});
     }
 };
 

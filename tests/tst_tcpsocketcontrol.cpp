@@ -19,7 +19,7 @@ PosixSocketLibrary posix;
 
 // A raw peer that accepts one connection.
 struct RawServer {
-    RawServer() { server.listen(QHostAddress::LocalHost, 0); }
+    bool listen() { return server.listen(QHostAddress::LocalHost, 0); }
     QTcpSocket* waitForPeer() {
         if (!server.hasPendingConnections() && !server.waitForNewConnection(patienceMs)) {
             return nullptr;
@@ -50,6 +50,7 @@ class TestTcpSocketControl : public QObject {
 private slots:
     void sendsExactBytesAndReadsAllThatIsPending() {
         RawServer peer;
+        QVERIFY(peer.listen());
         TcpSocketControl client(posix);
         QTcpSocket* remote = peer.connect(client);
         QVERIFY(remote);
@@ -96,6 +97,7 @@ private slots:
     }
     void eventsWaitWhileAHandlerShowsAModalBox() {
         RawServer peer;
+        QVERIFY(peer.listen());
         TcpSocketControl client(posix);
         QTcpSocket* remote = peer.connect(client);
         QVERIFY(remote);
@@ -116,6 +118,7 @@ private slots:
     }
     void peerClosingIsToldApartFromOurOwnClose() {
         RawServer peer;
+        QVERIFY(peer.listen());
         TcpSocketControl client(posix);
         QSignalSpy closed(&client, &TcpSocketControl::peerClosed);
         QTcpSocket* remote = peer.connect(client);
@@ -143,6 +146,7 @@ private slots:
     }
     void listenOnAPortInUseIsAnError() {
         RawServer occupant;
+        QVERIFY(occupant.listen());
         TcpSocketControl listener(posix);
         QSignalSpy error(&listener, &TcpSocketControl::errorOccurred);
         listener.setLocalPort(occupant.server.serverPort());

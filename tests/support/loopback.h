@@ -5,7 +5,8 @@
 
 namespace tavelin::test {
 
-// A loopback port that nothing listens on right now.
+// A port that nothing listens on right now, from a range of this process's own, so that test
+// programs run in parallel never hand out the same one.
 quint16 freePort();
 
 } // namespace tavelin::test
