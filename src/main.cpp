@@ -16,16 +16,9 @@
 
 namespace {
 
-// How this run plays over the network: port 1007, falling back to 10007 where it is
-// reserved; a port the player names is used exactly.
-struct NetworkPorts {
-    quint16 port = tavelin::Platform::defaultPort;
-    std::optional<quint16> fallback = tavelin::Platform::unprivilegedPort;
-};
-
 // Read before any window system is touched, so that --help and --version work anywhere; those
 // and unknown options end the program here. Nothing when the port given is no port.
-std::optional<NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
+std::optional<tavelin::NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
     const QCoreApplication parsing(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
@@ -37,13 +30,13 @@ std::optional<NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
         QStringLiteral("port"),
         QStringLiteral("TCP port for network games, to listen on and to connect to, with no "
                        "fallback (default %1, or %2 where %1 is reserved).")
-            .arg(tavelin::Platform::defaultPort)
-            .arg(tavelin::Platform::unprivilegedPort),
+            .arg(tavelin::NetworkPorts::defaultPort)
+            .arg(tavelin::NetworkPorts::unprivilegedPort),
         QStringLiteral("N"));
     parser.addOption(portOption);
     parser.process(parsing);
     if (!parser.isSet(portOption)) {
-        return NetworkPorts{};
+        return tavelin::NetworkPorts{};
     }
     bool valid = false;
     const uint port = parser.value(portOption).toUInt(&valid);
@@ -51,7 +44,7 @@ std::optional<NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
         std::fprintf(stderr, "tavelin: --port takes a number from 1 to 65535\n");
         return std::nullopt;
     }
-    return NetworkPorts{static_cast<quint16>(port), std::nullopt};
+    return tavelin::NetworkPorts{static_cast<quint16>(port), std::nullopt};
 }
 
 } // namespace
@@ -59,7 +52,7 @@ std::optional<NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    const std::optional<NetworkPorts> ports = portsFromCommandLine(argc, argv);
+    const std::optional<tavelin::NetworkPorts> ports = portsFromCommandLine(argc, argv);
     if (!ports) {
         return 2;
     }
@@ -73,8 +66,7 @@ int main(int argc, char* argv[]) {
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;
     tavelin::PosixSocketLibrary sockets;
-    tavelin::Form1 window(
-        tavelin::Platform{dialogs, random, urls, sockets, ports->port, ports->fallback});
+    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *ports});
     dialogs.setOwner(&window);
     window.show();
     return QApplication::exec();

@@ -19,7 +19,7 @@ void Form1::WaitForConnection() {
     Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
     shownAddress_ = GetIPAddress();
     unreadMessages_.clear();
-    ListenOn(platform_.port);
+    ListenOn(platform_.network.port);
     AwaitingGreeting = True;
 }
 
@@ -27,7 +27,7 @@ void Form1::WaitForConnection() {
 void Form1::ListenOn(quint16 port) {
     listenPort_ = port;
     const QString portSuffix =
-        port == Platform::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
+        port == NetworkPorts::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
     Label2().setText(QStringLiteral("IP Address ") + shownAddress_ + portSuffix);
     wsListen.setLocalPort(port);
     wsListen.listen();
@@ -58,8 +58,8 @@ void Form1::ConnectToOpponent() {
         return;
     }
     connectHost_ = peer->host;
-    connectFallbackLeft_ = !peer->port && platform_.fallbackPort;
-    wsClient.connectTo(peer->host, peer->port.value_or(platform_.port));
+    connectFallbackLeft_ = !peer->port && platform_.network.fallback;
+    wsClient.connectTo(peer->host, peer->port.value_or(platform_.network.port));
     Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
     Label2().clear();
 }

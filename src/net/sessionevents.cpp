@@ -114,12 +114,13 @@ void Form1::HandlePeerMessage() {
 void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reason) {
     switch (failure) {
     case TcpSocketControl::Failure::Listen:
-        ReportSessionFailure(
-            tr("Cannot wait for a connection on port %1: %2").arg(platform_.port).arg(reason));
+        ReportSessionFailure(tr("Cannot wait for a connection on port %1: %2")
+                                 .arg(platform_.network.port)
+                                 .arg(reason));
         break;
     case TcpSocketControl::Failure::ListenPrivileged:
-        if (platform_.fallbackPort && listenPort_ != *platform_.fallbackPort) {
-            ListenOn(*platform_.fallbackPort);
+        if (platform_.network.fallback && listenPort_ != *platform_.network.fallback) {
+            ListenOn(*platform_.network.fallback);
             break;
         }
         ReportSessionFailure(
@@ -127,14 +128,14 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
                "for the administrator on this computer. Start Tavelin with --port and a "
                "number of 1024 or more (for example: tavelin --port 10007); the other player "
                "connects to that port, typing the address as address:port.")
-                .arg(platform_.port)
+                .arg(platform_.network.port)
                 .arg(reason));
         break;
     case TcpSocketControl::Failure::ConnectRefused:
         if (connectFallbackLeft_) {
             connectFallbackLeft_ = false;
             wsClient.close();
-            wsClient.connectTo(connectHost_, *platform_.fallbackPort);
+            wsClient.connectTo(connectHost_, *platform_.network.fallback);
             break;
         }
         [[fallthrough]];

@@ -12,19 +12,23 @@ class RandomSequence;
 class SocketLibrary;
 class UrlOpener;
 
-// What the game needs from the world around it, each behind a seam that tests replace.
-struct Platform {
+// The ports network play uses: 1007, and 10007 where 1007 is reserved for the administrator.
+struct NetworkPorts {
     static constexpr quint16 defaultPort = 1007;
-    // Where the system keeps ports below 1024 for the administrator, both sides meet here.
     static constexpr quint16 unprivilegedPort = 10007;
 
+    quint16 port = defaultPort;
+    // The port tried next when `port` is refused; none when the player chose the port.
+    std::optional<quint16> fallback = unprivilegedPort;
+};
+
+// What the game needs from the world around it, each behind a seam that tests replace.
+struct Platform {
     Dialogs& dialogs;
     RandomSequence& random;
     UrlOpener& urls;
     SocketLibrary& sockets;
-    quint16 port = defaultPort;
-    // The port tried next when `port` is refused; none when the player chose the port.
-    std::optional<quint16> fallbackPort = unprivilegedPort;
+    NetworkPorts network;
 };
 
 } // namespace tavelin

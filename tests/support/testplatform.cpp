@@ -41,7 +41,9 @@ float ScriptedRandom::next() {
 }
 
 TestGame::TestGame(quint16 port, std::optional<quint16> fallbackPort)
-    : form(std::make_unique<Form1>(Platform{dialogs, random, urls, sockets, port, fallbackPort})) {}
+    : form(
+          std::make_unique<Form1>(Platform{dialogs, random, urls, sockets, {port, fallbackPort}})) {
+}
 
 std::optional<SocketLibrary::ListenRefusal> FakeSocketLibrary::listen(QTcpServer& server,
                                                                       quint16 port) {

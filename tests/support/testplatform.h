@@ -103,7 +103,7 @@ private:
 // A main window wired to recording seams.
 struct TestGame {
     // No fallback port unless a test asks for one: a refused port fails at once.
-    explicit TestGame(quint16 port = Platform::defaultPort,
+    explicit TestGame(quint16 port = NetworkPorts::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt);
 
     RecordingDialogs dialogs;
