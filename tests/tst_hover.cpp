@@ -67,13 +67,13 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* surface = form.centralWidget();
-        QTest::mouseMove(surface, form.Image1(47).geometry().center());
+        QTest::mouseMove(surface, placeInForm(form, form.Image1(47)).center());
         QTRY_COMPARE(markerLooks(), QString("uuuuuNu"));
         QTest::mouseMove(surface, QPoint(5, 5)); // the window's own background
         QTRY_COMPARE(markerLooks(), QString("uuuuuuu"));
         form.Image1_MouseMove(43); // highlighted, so that the next move has something to clear
         form.hideMarker(43);       // over a closed column's place, the window handles the move
-        QTest::mouseMove(surface, form.Image1(43).geometry().center());
+        QTest::mouseMove(surface, placeInForm(form, form.Image1(43)).center());
         QTRY_COMPARE(markerLooks(), QString("uuuuuuu"));
     }
 };

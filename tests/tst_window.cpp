@@ -18,10 +18,12 @@ private slots:
     void controlsStandWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QRect>("place");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("cell 0, bottom left") << form.Image1(0).geometry() << QRect(32, 248, 41, 41);
-        QTest::newRow("cell 41, top right") << form.Image1(41).geometry() << QRect(272, 48, 41, 41);
-        QTest::newRow("marker 42") << form.Image1(42).geometry() << QRect(32, 8, 41, 41);
-        QTest::newRow("marker 48") << form.Image1(48).geometry() << QRect(272, 8, 41, 41);
+        QTest::newRow("cell 0, bottom left")
+            << placeInForm(form, form.Image1(0)) << QRect(32, 248, 41, 41);
+        QTest::newRow("cell 41, top right")
+            << placeInForm(form, form.Image1(41)) << QRect(272, 48, 41, 41);
+        QTest::newRow("marker 42") << placeInForm(form, form.Image1(42)) << QRect(32, 8, 41, 41);
+        QTest::newRow("marker 48") << placeInForm(form, form.Image1(48)) << QRect(272, 8, 41, 41);
         QTest::newRow("Label1") << form.Label1().geometry() << QRect(8, 296, 177, 17);
         QTest::newRow("Label2") << form.Label2().geometry() << QRect(192, 296, 145, 17);
         QTest::newRow("client area") << form.centralWidget()->rect() << QRect(0, 0, 344, 314);

@@ -16,8 +16,11 @@ class PictureBox : public QWidget {
 public:
     PictureBox(int index, QWidget* parent);
 
+    int index() const { return index_; }
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
+    // Reports a click as the mouse does, for keyboard and assistive-technology users.
+    void click() { emit clicked(index_); }
 
 signals:
     void clicked(int index);

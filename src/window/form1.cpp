@@ -6,6 +6,9 @@
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
+#include "window/boardaccessible.h"
+#include "window/celltable.h"
+#include "window/markerrow.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -55,11 +58,25 @@ void Form1::buildBoard(const FormLayout& layout) {
     const int markerTop = layout.measure("board", "markerTop");
     const int pitch = layout.measure("board", "pitch");
     const int size = layout.measure("board", "size");
+    const int width = pitch * (board::columns - 1) + size;
+    const int topRowTop = bottomRowTop - pitch * (board::rows - 1);
+    installBoardAccessibility();
+    cellTable_ = new CellTable(surface_);
+    cellTable_->setGeometry(left, topRowTop, width, bottomRowTop + size - topRowTop);
+    cellTable_->setAccessibleName(QStringLiteral("Board"));
+    markerRow_ = new MarkerRow(surface_);
+    markerRow_->setGeometry(left, markerTop, width, size);
+    markerRow_->setAccessibleName(QStringLiteral("Columns"));
     for (int index = 0; index < board::elementCount; ++index) {
-        auto* control = new PictureBox(index, surface_);
-        const int x = left + pitch * board::column(index);
-        const int y = board::isCell(index) ? bottomRowTop - pitch * board::row(index) : markerTop;
+        const bool cell = board::isCell(index);
+        auto* control =
+            new PictureBox(index, cell ? static_cast<QWidget*>(cellTable_) : markerRow_);
+        const int x = pitch * board::column(index);
+        const int y = cell ? bottomRowTop - pitch * board::row(index) - topRowTop : 0;
         control->setGeometry(x, y, size, size);
+        if (!cell) {
+            control->setAccessibleName(markerName(index));
+        }
         connect(control, &PictureBox::mouseMoved, this,
                 [this](int element) { Image1_MouseMove(element); });
         connect(control, &PictureBox::clicked, this,
@@ -89,6 +106,10 @@ void Form1::buildMenu() {
 
 void Form1::setCell(int cell, CellContent content) {
     Image1(cell).setPicture(picture(content));
+    Image1(cell).setAccessibleName(cellName(cell, content));
+    if (content != CellContent::Empty) {
+        cellTable_->setAccessibleDescription(moveDescription(cell, content));
+    }
 }
 
 bool Form1::markerVisible(int marker) const {

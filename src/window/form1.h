@@ -17,9 +17,11 @@
 
 namespace tavelin {
 
+class CellTable;
 class FormLayout;
 class FormSurface;
 class Label;
+class MarkerRow;
 class MenuItemArray;
 struct Rule;
 
@@ -172,6 +174,8 @@ private:
 
     Platform platform_;
     FormSurface* surface_ = nullptr;
+    CellTable* cellTable_ = nullptr; // holds the cells: the board as assistive technology sees it
+    MarkerRow* markerRow_ = nullptr; // holds the markers
     std::array<PictureBox*, board::elementCount> image1_{};
     MenuItemArray* mnusubGame_ = nullptr;
     Label* label1_ = nullptr;

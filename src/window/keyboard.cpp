@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/form1.h"
+#include "window/markerrow.h"
 
 #include <QKeyEvent>
 
@@ -61,6 +62,9 @@ void Form1::MoveHighlight(int step) {
     }
     if (board::isMarker(marker)) {
         ShowHover(marker);
+        if (markerHighlighted(marker)) {
+            markerRow_->setCurrent(&Image1(marker));
+        }
     }
 }
 

@@ -105,6 +105,10 @@ QString boardText(const Form1& form) {
     return text;
 }
 
+QRect placeInForm(const Form1& form, const QWidget& control) {
+    return {control.mapTo(form.centralWidget(), QPoint(0, 0)), control.size()};
+}
+
 QList<int> checkedItems(const Form1& form) {
     QList<int> items;
     for (int index = 0; index < form.mnusubGame().count(); ++index) {

@@ -121,6 +121,9 @@ QString boardText(const Form1& form);
 QList<int> checkedItems(const Form1& form);
 QList<int> disabledCommands(const Form1& form);
 
+// Where a control stands in the window's client area.
+QRect placeInForm(const Form1& form, const QWidget& control);
+
 // Cells from a list, for the rule tables: sets each listed cell to the colour.
 void setCells(Form1& form, const QList<int>& cells, CellContent colour);
 

@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/boardaccessible.h"
+
+#include "toolkit/handlergate.h"
+#include "toolkit/picturebox.h"
+#include "window/celltable.h"
+#include "window/markerrow.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+
+#include <algorithm>
+
+namespace tavelin {
+
+namespace {
+
+QString contentWord(CellContent content) {
+    switch (content) {
+    case CellContent::Red:
+        return QStringLiteral("red");
+    case CellContent::Blue:
+        return QStringLiteral("blue");
+    case CellContent::Empty:
+        break;
+    }
+    return QStringLiteral("empty");
+}
+
+// The table's rows go from the top, as they are seen; the board's rows from the bottom.
+int tableRow(int cell) {
+    return board::rows - 1 - board::row(cell);
+}
+
+int cellAtTable(int row, int column) {
+    return (board::rows - 1 - row) * board::columns + column;
+}
+
+PictureBox* box(const QWidget* holder, int index) {
+    const auto boxes = holder->findChildren<PictureBox*>(Qt::FindDirectChildrenOnly);
+    const auto found = std::ranges::find(boxes, index, &PictureBox::index);
+    return found == boxes.end() ? nullptr : *found;
+}
+
+QAccessibleInterface* accessibleOf(QWidget* widget) {
+    return widget == nullptr ? nullptr : QAccessible::queryAccessibleInterface(widget);
+}
+
+class CellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
+public:
+    explicit CellAccessible(PictureBox* cell)
+        : QAccessibleWidget(cell, QAccessible::Cell), cell_(cell->index()) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface) {
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    // Cells are read, not operated: no focus action either.
+    QStringList actionNames() const override { return {}; }
+
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return board::column(cell_); }
+    int rowIndex() const override { return tableRow(cell_); }
+    bool isSelected() const override { return false; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    const int cell_;
+};
+
+// Children in table order, row by row from the top.
+class CellTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit CellTableAccessible(QWidget* table) : QAccessibleWidget(table, QAccessible::Table) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface) {
+            return static_cast<QAccessibleTableInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    int childCount() const override { return board::cellCount; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= board::cellCount) {
+            return nullptr;
+        }
+        return cellAt(index / board::columns, index % board::columns);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* cell = child == nullptr ? nullptr : qobject_cast<PictureBox*>(child->object());
+        if (cell == nullptr || cell->parentWidget() != widget()) {
+            return -1;
+        }
+        return tableRow(cell->index()) * board::columns + board::column(cell->index());
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= board::rows || column < 0 || column >= board::columns) {
+            return nullptr;
+        }
+        return accessibleOf(box(widget(), cellAtTable(row, column)));
+    }
+    int columnCount() const override { return board::columns; }
+    int rowCount() const override { return board::rows; }
+    QString columnDescription(int column) const override {
+        return QStringLiteral("Column %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override {
+        return QStringLiteral("Row %1").arg(board::rows - row);
+    }
+    // Nothing on the board is ever selected.
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int /*column*/) const override { return false; }
+    bool isRowSelected(int /*row*/) const override { return false; }
+    bool selectRow(int /*row*/) override { return false; }
+    bool selectColumn(int /*column*/) override { return false; }
+    bool unselectRow(int /*row*/) override { return false; }
+    bool unselectColumn(int /*column*/) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
+};
+
+// Pressing plays the column exactly as a click does: not while a modal box holds the window,
+// and only after the screen reader's request has been answered, outside its handler.
+class MarkerAccessible : public QAccessibleWidget {
+public:
+    explicit MarkerAccessible(PictureBox* marker)
+        : QAccessibleWidget(marker, QAccessible::Button) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        const auto* row = qobject_cast<const MarkerRow*>(widget()->parentWidget());
+        state.focused = row != nullptr && row->current() == widget() && widget()->isActiveWindow();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override {
+        if (actionName != pressAction() || QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
+        HandlerGate::post([marker = QPointer(qobject_cast<PictureBox*>(widget()))] {
+            if (marker && marker->isVisible()) {
+                marker->click();
+            }
+        });
+    }
+};
+
+// Only the markers on show are offered: a full column has no button.
+class MarkerRowAccessible : public QAccessibleWidget {
+public:
+    explicit MarkerRowAccessible(QWidget* row) : QAccessibleWidget(row, QAccessible::Grouping) {}
+
+    int childCount() const override { return static_cast<int>(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<PictureBox*> markers = shown();
+        return index >= 0 && index < markers.size() ? accessibleOf(markers.at(index)) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr ? -1 : static_cast<int>(shown().indexOf(child->object()));
+    }
+    QAccessibleInterface* focusChild() const override {
+        PictureBox* current = qobject_cast<const MarkerRow*>(widget())->current();
+        return current != nullptr && !current->isHidden() ? accessibleOf(current) : nullptr;
+    }
+
+private:
+    QList<PictureBox*> shown() const {
+        QList<PictureBox*> markers =
+            widget()->findChildren<PictureBox*>(Qt::FindDirectChildrenOnly);
+        markers.removeIf([](const PictureBox* marker) { return marker->isHidden(); });
+        return markers;
+    }
+};
+
+QAccessibleInterface* boardInterface(const QString& /*className*/, QObject* object) {
+    if (auto* table = qobject_cast<CellTable*>(object)) {
+        return new CellTableAccessible(table);
+    }
+    if (auto* row = qobject_cast<MarkerRow*>(object)) {
+        return new MarkerRowAccessible(row);
+    }
+    auto* picture = qobject_cast<PictureBox*>(object);
+    if (picture == nullptr) {
+        return nullptr;
+    }
+    if (qobject_cast<CellTable*>(picture->parentWidget()) != nullptr) {
+        return new CellAccessible(picture);
+    }
+    if (qobject_cast<MarkerRow*>(picture->parentWidget()) != nullptr) {
+        return new MarkerAccessible(picture);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installBoardAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(boardInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString cellName(int cell, CellContent content) {
+    return QStringLiteral("Column %1, row %2: %3")
+        .arg(board::column(cell) + 1)
+        .arg(board::row(cell) + 1)
+        .arg(contentWord(content));
+}
+
+QString markerName(int marker) {
+    return QStringLiteral("Column %1").arg(marker - board::firstMarker + 1);
+}
+
+QString moveDescription(int cell, CellContent content) {
+    QString side = contentWord(content);
+    side[0] = side[0].toUpper();
+    return QStringLiteral("%1 played column %2").arg(side).arg(board::column(cell) + 1);
+}
+
+} // namespace tavelin

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/board.h"
+
+#include <QString>
+
+namespace tavelin {
+
+// What a screen reader is told of the board: the cells as a table of 6 rows and 7 columns, the
+// markers as buttons that play their column. Installed once per process; harmless when no
+// assistive technology listens.
+void installBoardAccessibility();
+
+// In words, with columns numbered 1 to 7 from the left (as the number keys go) and rows 1 to 6
+// from the bottom: "Column 4, row 1: red", "Column 4", "Blue played column 4".
+QString cellName(int cell, CellContent content);
+QString markerName(int marker);
+QString moveDescription(int cell, CellContent content);
+
+} // namespace tavelin
