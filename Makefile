@@ -8,7 +8,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
-TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool appstream desktop-file-utils
+TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool appstream desktop-file-utils \
+    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 
 .PHONY: game run test bench sanitize fuzz lint deb test-deps test-configure
 
