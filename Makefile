@@ -8,8 +8,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
-TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool appstream desktop-file-utils \
-    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core python3-gi \
+    gir1.2-atspi-2.0
 
 .PHONY: game run test bench sanitize fuzz lint deb test-deps test-configure
 
@@ -24,7 +24,7 @@ run: game
 
 # The Debian package of the game, in $(GAME_BUILD).
 deb: game
-	@scripts/install-deps dpkg-dev
+	@scripts/install-deps dpkg-dev appstream desktop-file-utils
 	cd $(GAME_BUILD) && cpack -G DEB
 
 test-deps:

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One whole computer reply, on the real controls, over positions met in play.
-#include "support/playout.h"
+#include "playout.h"
 #include "support/testplatform.h"
 
 #include <algorithm>

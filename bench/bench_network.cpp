@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Move latency between two windows over loopback: from the local click to the peer's board
 // showing the piece. The two play a game that fills the board without a line, then start over.
-#include "support/loopback.h"
 #include "support/testplatform.h"
 
 #include <QCoreApplication>

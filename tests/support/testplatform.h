@@ -3,63 +3,51 @@
 
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
 #include "window/platform.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
+#include <QTcpServer>
 #include <QUrl>
 
-#include <deque>
 #include <functional>
 #include <memory>
-#include <random>
 
 namespace tavelin::test {
-
-struct ShownMessage {
-    QString text;
-    Dialogs::Style style;
-    QString title;
-    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
-};
 
 // Records every box instead of showing it, and answers input boxes from a script.
 class RecordingDialogs final : public Dialogs {
 public:
-    void msgBox(const QString& text, Style style, const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& defaultText) override;
+    void msgBox(const QString& text, Style style, const QString& title) override {
+        texts.append(text);
+        looks.append({style, title});
+        if (whileShown) {
+            whileShown();
+        }
+    }
+    QString inputBox(const QString& /*prompt*/, const QString& defaultText) override {
+        return answers.isEmpty() ? defaultText : answers.takeFirst();
+    }
 
-    QStringList texts() const;
-
-    QList<ShownMessage> shown;
-    QStringList prompts;
-    std::deque<QString> answers;      // an empty script answers with the default text
-    std::function<void()> whileShown; // runs while a message box would be up
+    QStringList texts;                      // of each message box, in order
+    QList<std::pair<Style, QString>> looks; // its style and title
+    QStringList answers;                    // once they run out, the default text
+    std::function<void()> whileShown;       // runs while a message box would be up
 };
 
 // Hands out the values it is given, in order; 0 once they run out.
 class ScriptedRandom final : public RandomSequence {
 public:
     void seedFromClock() override { ++seeds; }
-    float next() override;
+    float next() override { return values.isEmpty() ? 0.0F : values.takeFirst(); }
 
-    std::deque<float> values;
-    int drawn = 0;
+    QList<float> values;
     int seeds = 0;
-};
-
-// A fixed pseudo-random sequence: the same values on every run.
-class SeededRandom final : public RandomSequence {
-public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    void seedFromClock() override {}
-    float next() override { return std::uniform_int_distribution<int>(0, 99)(engine_) / 100.0F; }
-
-private:
-    std::mt19937 engine_;
 };
 
 class RecordingUrlOpener final : public UrlOpener {
@@ -72,22 +60,43 @@ public:
     bool canOpen = true; // false: no browser or mail program
 };
 
-// A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7.
+// A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7. It
+// listens for real, but refuses the ports a test reserves as the system would.
 class FakeSocketLibrary final : public SocketLibrary {
 public:
-    int startup(std::int16_t requestedVersion, StartupInfo& info) override;
-    int cleanup() override;
-    int lastError() override { return errorNumber; }
-    int hostName(char* buffer, int length) override;
-    std::optional<QByteArray> firstAddress(const QByteArray& name) override;
+    int startup(std::int16_t /*requestedVersion*/, StartupInfo& info) override {
+        info = offered;
+        sessionsOpen += startupResult == 0 ? 1 : 0;
+        return startupResult;
+    }
+    int cleanup() override {
+        sessionsOpen -= cleanupResult == 0 ? 1 : 0;
+        return cleanupResult;
+    }
+    int lastError() override { return 10093; }
+    int hostName(char* buffer, int length) override {
+        if (!name) {
+            return -1;
+        }
+        qstrncpy(buffer, name->constData(), static_cast<std::size_t>(length));
+        return 0;
+    }
+    std::optional<QByteArray> firstAddress(const QByteArray& hostName) override {
+        lookedUp = hostName;
+        return address;
+    }
     std::optional<QByteArray> reachableAddress() override { return interfaceAddress; }
-    // Listens for real, but refuses the ports a test reserves as the system would.
-    std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override;
+    std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override {
+        listenedOn.append(port);
+        if (privilegedPorts.contains(port)) {
+            return ListenRefusal{true, QStringLiteral("Permission denied")};
+        }
+        return system_.listen(server, port);
+    }
 
     int startupResult = 0;
     StartupInfo offered{0x0202, 100};
     int cleanupResult = 0;
-    int errorNumber = 10093;
     std::optional<QByteArray> name = QByteArray("testhost"); // nothing: the call fails
     std::optional<QByteArray> address = QByteArray("\x0A\x00\x00\x07", 4);
     std::optional<QByteArray> interfaceAddress;
@@ -100,11 +109,12 @@ private:
     PosixSocketLibrary system_;
 };
 
-// A main window wired to recording seams.
+// A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
-    // No fallback port unless a test asks for one: a refused port fails at once.
     explicit TestGame(quint16 port = NetworkPorts::defaultPort,
-                      std::optional<quint16> fallbackPort = std::nullopt);
+                      std::optional<quint16> fallbackPort = std::nullopt)
+        : form(std::make_unique<Form1>(
+              Platform{dialogs, random, urls, sockets, {port, fallbackPort}})) {}
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
@@ -113,18 +123,74 @@ struct TestGame {
     std::unique_ptr<Form1> form;
 };
 
-// Board notation for tests: 42 characters, cell 0 first; 'R' red, 'B' blue, anything else
-// empty. Markers of full columns are hidden, as play would leave them.
-void setBoard(Form1& form, const QString& cells);
-QString boardText(const Form1& form);
+// Board notation: 42 characters, cell 0 first; 'R' red, 'B' blue, anything else empty.
+// Markers of full columns are hidden, as play would leave them.
+inline void setBoard(Form1& form, const QString& cells) {
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        const QChar piece = cell < cells.size() ? cells.at(cell) : QChar();
+        form.setCell(cell, piece == 'R'   ? CellContent::Red
+                           : piece == 'B' ? CellContent::Blue
+                                          : CellContent::Empty);
+    }
+    for (const int marker : board::markers) {
+        const bool room = form.cellHolds(marker - board::columns, CellContent::Empty);
+        room ? form.showMarker(marker) : form.hideMarker(marker);
+    }
+}
+
+inline QString boardText(const Form1& form) {
+    QString text;
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        text += form.cellHolds(cell, CellContent::Red)    ? 'R'
+                : form.cellHolds(cell, CellContent::Blue) ? 'B'
+                                                          : '.';
+    }
+    return text;
+}
+
+inline void setCells(Form1& form, const QList<int>& cells, CellContent colour) {
+    for (const int cell : cells) {
+        form.setCell(cell, colour);
+    }
+}
+
 // The Game-menu items that carry a check mark, and those of the commands that are disabled.
-QList<int> checkedItems(const Form1& form);
-QList<int> disabledCommands(const Form1& form);
+inline QList<int> checkedItems(const Form1& form) {
+    QList<int> items;
+    for (int index = 0; index < form.mnusubGame().count(); ++index) {
+        if (form.mnusubGame().checked(index)) {
+            items.append(index);
+        }
+    }
+    return items;
+}
 
-// Where a control stands in the window's client area.
-QRect placeInForm(const Form1& form, const QWidget& control);
+inline QList<int> disabledCommands(const Form1& form) {
+    QList<int> items;
+    for (const int index : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
+                            mnuConnectToOpponent, mnuDisconnect}) {
+        if (!form.mnusubGame().enabled(index)) {
+            items.append(index);
+        }
+    }
+    return items;
+}
 
-// Cells from a list, for the rule tables: sets each listed cell to the colour.
-void setCells(Form1& form, const QList<int>& cells, CellContent colour);
+// A port that nothing listens on right now, from a range of 64 of this process's own (one of
+// 600 from port 20000), so that test programs run in parallel never hand out the same one. The
+// probe passes over a port another program holds; a port comes round again only after 63 others.
+inline quint16 freePort() {
+    constexpr int portsPerProcess = 64;
+    static int next = 0;
+    const auto base = static_cast<int>(20000 + QCoreApplication::applicationPid() % 600 * 64);
+    for (int tried = 0; tried < portsPerProcess; ++tried) {
+        const auto port = static_cast<quint16>(base + next++ % portsPerProcess);
+        QTcpServer probe;
+        if (probe.listen(QHostAddress::Any, port)) {
+            return port;
+        }
+    }
+    return 0;
+}
 
 } // namespace tavelin::test

@@ -1,16 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "toolkit/randomsequence.h"
 #include "window/bool16.h"
 
 #include <QList>
 #include <QString>
+
+#include <random>
 
 namespace tavelin {
 class Form1;
 }
 
 namespace tavelin::test {
+
+// The same pseudo-random values on every run.
+class SeededRandom final : public RandomSequence {
+public:
+    explicit SeededRandom(unsigned seed) : engine_(seed) {}
+    void seedFromClock() override {}
+    float next() override { return std::uniform_int_distribution<int>(0, 99)(engine_) / 100.0F; }
+
+private:
+    std::mt19937 engine_;
+};
 
 // A one-player position where the computer is about to reply: Red has just moved.
 struct Position {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/playout.h"
+#include "playout.h"
 
 #include "support/testplatform.h"
 
