@@ -197,7 +197,8 @@ private slots:
     void replies() {
         const QList<std::tuple<Cells, Cells, float, int>> cases{
             {{0, 1, 3, 7, 8, 9, 10}, {14, 15, 16, 21, 28}, 0, 17}, // a row win before a column's
-            {{5, 6, 7}, {}, 0.99F, 13},                            // 5-6-7-8 is no row
+            {{24}, {7, 9, 15, 17, 23, 25}, 0, 1}, // of two rising wins, the lower one
+            {{5, 6, 7}, {}, 0.99F, 13},           // 5-6-7-8 is no row
             {{6, 13, 20, 27, 34, 41}, {}, std::nextafter(1.0F, 0.0F), 0}};
         for (const auto& [red, blue, random, played] : cases) {
             form->NewGame();

@@ -59,12 +59,12 @@ private slots:
 
     // Run at scale factor 2: drawn for the screen, at the layout's logical places and sizes.
     void startsReadyForOnePlayer() {
-        const QWidget& client = *form->centralWidget();
         QCOMPARE(placeOf(0), QRect(32, 248, 41, 41));
         QCOMPARE(placeOf(41), QRect(272, 48, 41, 41));
         QCOMPARE(form->Label2().geometry(), QRect(192, 296, 145, 17));
         const QImage drawn = form->grab().toImage();
-        QCOMPARE(drawn.pixelColor(client.mapTo(form, QPoint(5, 5)) * 2), QColor(Qt::white));
+        QCOMPARE(drawn.pixelColor(form->centralWidget()->mapTo(form, QPoint(5, 5)) * 2),
+                 QColor(Qt::white));
         QCOMPARE(form->R.pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(form->cursor().pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(form->cursor().hotSpot(), QPoint(16, 16));
