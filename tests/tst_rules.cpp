@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -77,11 +78,8 @@ class TestRules : public QObject {
 
     int randomOpenMarker() {
         Cells open;
-        for (int marker = 42; marker <= 48; ++marker) {
-            if (form->markerVisible(marker)) {
-                open.append(marker);
-            }
-        }
+        std::copy_if(board::markers.begin(), board::markers.end(), std::back_inserter(open),
+                     [&](int marker) { return form->markerVisible(marker); });
         return open.isEmpty() ? -1 : open.at(int(engine() % open.size()));
     }
 

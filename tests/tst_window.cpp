@@ -110,6 +110,7 @@ private slots:
             form->mnusubGame().trigger(command); // as the player chooses: check marks too
         }
         setBoard(*form, "RB");
+        form->setMouseIcon(form->imgBico);
         form->ComputerTurn = False;
         form->GameActive = False;
         form->mnusubGame().trigger(commands.last());
@@ -122,7 +123,7 @@ private slots:
         const bool sessionBegins = // and its game waits for the greetings
             commands.last() == mnuWaitForConnection || commands.last() == mnuConnectToOpponent;
         QCOMPARE(form->GameActive, newGame && !sessionBegins ? True : False);
-        QCOMPARE(form->pointerShowsRed(), !checked.contains(mnuConnectToOpponent));
+        QCOMPARE(form->pointerShowsRed(), newGame && (waits || checked.contains(mnuOnePlayer)));
         QCOMPARE(form->wsListen.state() == TcpSocketControl::State::Listening, waits);
         QCOMPARE(form->Label1().text().isEmpty(), !networked);
     }
@@ -163,6 +164,7 @@ private slots:
         }
         QAccessibleInterface* column = accessible(form->Image1(43));
         QCOMPARE(column->parent()->focusChild(), column); // told to a screen reader as focus
+        QVERIFY(column->state().focused && !accessible(form->Image1(44))->state().focused);
         for (const Qt::Key key :
              {Qt::Key_Return, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}) {
             QTest::keyClick(form, key); // Left finds no open column before column 2
