@@ -182,7 +182,8 @@ inline QList<int> disabledCommands(const Form1& form) {
 inline quint16 freePort() {
     constexpr int portsPerProcess = 64;
     static int next = 0;
-    const auto base = static_cast<int>(20000 + QCoreApplication::applicationPid() % 600 * 64);
+    const auto range = static_cast<int>(QCoreApplication::applicationPid() % 600);
+    const int base = 20000 + range * portsPerProcess;
     for (int tried = 0; tried < portsPerProcess; ++tried) {
         const auto port = static_cast<quint16>(base + next++ % portsPerProcess);
         QTcpServer probe;
