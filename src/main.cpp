@@ -18,7 +18,7 @@ namespace {
 
 // Read before any window system is touched, so that --help and --version work anywhere; those
 // and unknown options end the program here. Nothing when the port given is no port.
-std::optional<tavelin::NetworkPorts> portsFromCommandLine(int& argc, char* argv[]) {
+std::optional<tavelin::NetworkSettings> portsFromCommandLine(int& argc, char* argv[]) {
     const QCoreApplication parsing(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
@@ -30,13 +30,13 @@ std::optional<tavelin::NetworkPorts> portsFromCommandLine(int& argc, char* argv[
         QStringLiteral("port"),
         QStringLiteral("TCP port for network games, to listen on and to connect to, with no "
                        "fallback (default %1, or %2 where %1 is reserved).")
-            .arg(tavelin::NetworkPorts::defaultPort)
-            .arg(tavelin::NetworkPorts::unprivilegedPort),
+            .arg(tavelin::NetworkSettings::defaultPort)
+            .arg(tavelin::NetworkSettings::unprivilegedPort),
         QStringLiteral("N"));
     parser.addOption(portOption);
     parser.process(parsing);
     if (!parser.isSet(portOption)) {
-        return tavelin::NetworkPorts{};
+        return tavelin::NetworkSettings{};
     }
     bool valid = false;
     const uint port = parser.value(portOption).toUInt(&valid);
@@ -44,7 +44,7 @@ std::optional<tavelin::NetworkPorts> portsFromCommandLine(int& argc, char* argv[
         std::fprintf(stderr, "tavelin: --port takes a number from 1 to 65535\n");
         return std::nullopt;
     }
-    return tavelin::NetworkPorts{static_cast<quint16>(port), std::nullopt};
+    return tavelin::NetworkSettings{static_cast<quint16>(port), std::nullopt};
 }
 
 } // namespace
@@ -52,7 +52,7 @@ std::optional<tavelin::NetworkPorts> portsFromCommandLine(int& argc, char* argv[
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    const std::optional<tavelin::NetworkPorts> ports = portsFromCommandLine(argc, argv);
+    const std::optional<tavelin::NetworkSettings> ports = portsFromCommandLine(argc, argv);
     if (!ports) {
         return 2;
     }

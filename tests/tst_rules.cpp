@@ -154,7 +154,8 @@ private slots:
         }
     }
     // Drops no click makes: hidden markers pass the piece on to the right, out-of-range
-    // indexes place nothing, and a received move lands even when the game is over.
+    // indexes place nothing, and a received move lands even when the game is over. What is not
+    // a piece is no piece.
     void unusualDrops() {
         const QList<std::tuple<Cells, int, int, Bool16, Bool16>> cases{
             {{}, 43, 1, Bool16{1}, True}, // Blue for any value but True
@@ -180,8 +181,6 @@ private slots:
             QCOMPARE(boardText(*form), expected);
             QCOMPARE(form->GameActive, gameActive);
         }
-    }
-    void whatIsNotAPieceIsNoPiece() {
         setBoard(*form, "R......R......R......R......R......R......");
         form->showMarker(42); // open over a full column: a board no play leads to
         form->DropPiece(42);

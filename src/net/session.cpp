@@ -12,8 +12,7 @@ void Form1::WaitForConnection() {
     if (mnusubGame().checked(mnuWaitForConnection)) {
         return;
     }
-    // "New" waits for the guest: until then there is nobody to start over with.
-    CheckSessionMode(mnuWaitForConnection, false);
+    CheckSessionMode(mnuWaitForConnection);
     NewGame();
     GameActive = False;
     Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
@@ -27,7 +26,7 @@ void Form1::WaitForConnection() {
 void Form1::ListenOn(quint16 port) {
     listenPort_ = port;
     const QString portSuffix =
-        port == NetworkPorts::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
+        port == NetworkSettings::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
     Label2().setText(QStringLiteral("IP Address ") + shownAddress_ + portSuffix);
     wsListen.setLocalPort(port);
     wsListen.listen();
@@ -38,7 +37,7 @@ void Form1::ConnectToOpponent() {
     if (mnusubGame().checked(mnuConnectToOpponent)) {
         return;
     }
-    CheckSessionMode(mnuConnectToOpponent, true);
+    CheckSessionMode(mnuConnectToOpponent);
     NewGame();
     RemoteAddress = platform_.dialogs.inputBox(QStringLiteral("Input IP Address to Connect"),
                                                QStringLiteral("0.0.0.0"));
@@ -64,10 +63,12 @@ void Form1::ConnectToOpponent() {
     Label2().clear();
 }
 
-// Checks the session's mode and locks the other modes until "Disconnect".
-void Form1::CheckSessionMode(int sessionItem, bool newEnabled) {
+// Checks the session's mode and locks the other modes until "Disconnect". "New" waits for the
+// peer's greeting, as the board does: a game that one side starts alone is one the other side
+// never hears of.
+void Form1::CheckSessionMode(int sessionItem) {
     MenuItemArray& menu = mnusubGame();
-    menu.setEnabled(mnuNew, newEnabled);
+    menu.setEnabled(mnuNew, false);
     for (const int mode :
          {mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection, mnuConnectToOpponent}) {
         if (mode != sessionItem) {
@@ -102,8 +103,9 @@ void Form1::ReportSessionFailure(const QString& text) {
     Disconnect();
 }
 
-// The peer went away without saying so: as if it had said "50". A connection that closes before
-// its greeting was no guest (a port scan, say), and the host goes on waiting for one.
+// The peer went away without saying so: as if it had said "50". A connection that closes or
+// stays silent before its greeting was no guest (a port scan, a stalled client), and the host
+// goes on waiting for one.
 void Form1::LoseConnection() {
     if (IsHost() && AwaitingGreeting == True) {
         wsServer.close();

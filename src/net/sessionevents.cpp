@@ -32,6 +32,7 @@ void Form1::wsListen_ConnectionRequest(int requestID) {
     }
     RequestID = requestID;
     wsServer.accept(RequestID);
+    wsServer.expectDataWithin(platform_.network.greetingLimit);
     wsServer.sendData(Greeting());
 }
 
@@ -97,10 +98,9 @@ void Form1::HandlePeerMessage() {
     if (peerMovedLast_) {
         return;
     }
+    // The peer's piece is the peer's colour, whatever this side's clicks did to the turn.
     const bool host = IsHost();
-    if (host) {
-        RedTurn = False; // the guest's piece is Blue
-    }
+    RedTurn = toBool16(!host);
     DropPiece(marker);
     peerMovedLast_ = true;
     if (YouWin() == True) {
@@ -114,9 +114,8 @@ void Form1::HandlePeerMessage() {
 void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reason) {
     switch (failure) {
     case TcpSocketControl::Failure::Listen:
-        ReportSessionFailure(tr("Cannot wait for a connection on port %1: %2")
-                                 .arg(platform_.network.port)
-                                 .arg(reason));
+        ReportSessionFailure(
+            tr("Cannot wait for a connection on port %1: %2").arg(listenPort_).arg(reason));
         break;
     case TcpSocketControl::Failure::ListenPrivileged:
         if (platform_.network.fallback && listenPort_ != *platform_.network.fallback) {
@@ -128,7 +127,7 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
                "for the administrator on this computer. Start Tavelin with --port and a "
                "number of 1024 or more (for example: tavelin --port 10007); the other player "
                "connects to that port, typing the address as address:port.")
-                .arg(platform_.network.port)
+                .arg(listenPort_)
                 .arg(reason));
         break;
     case TcpSocketControl::Failure::ConnectRefused:

@@ -62,6 +62,10 @@ TcpSocketControl::TcpSocketControl(SocketLibrary& sockets, QObject* parent)
     connectTimer_.setSingleShot(true);
     connectTimer_.setInterval(connectTimeoutMs);
     connect(&connectTimer_, &QTimer::timeout, this, &TcpSocketControl::onConnectTimeout);
+    silenceTimer_.setSingleShot(true);
+    connect(&silenceTimer_, &QTimer::timeout, this, [this] {
+        raiseError(Failure::Connection, tr("The other side sent nothing in time."));
+    });
 }
 
 TcpSocketControl::~TcpSocketControl() {
@@ -161,8 +165,15 @@ void TcpSocketControl::adopt(QTcpSocket* socket, State state) {
     if (state == State::Connected) {
         tuneConnection(*socket_);
     }
+    connect(socket, &QTcpSocket::readyRead, &silenceTimer_, &QTimer::stop);
     connect(socket, &QTcpSocket::readyRead, this, &TcpSocketControl::raiseDataArrival);
     connect(socket, &QTcpSocket::errorOccurred, this, &TcpSocketControl::onSocketError);
+}
+
+void TcpSocketControl::expectDataWithin(std::chrono::milliseconds limit) {
+    if (state_ == State::Connected && socket_->bytesAvailable() == 0) {
+        silenceTimer_.start(limit);
+    }
 }
 
 void TcpSocketControl::onSocketError() {
@@ -199,6 +210,7 @@ QString TcpSocketControl::getData() {
 void TcpSocketControl::close() {
     ++generation_;
     connectTimer_.stop();
+    silenceTimer_.stop();
     if (socket_) {
         // A graceful close still sends what was written last ("50" before a disconnect);
         // the socket finishes on its own and goes away with the application at the latest.
@@ -206,7 +218,11 @@ void TcpSocketControl::close() {
         leaving->disconnect(this);
         leaving->setParent(QCoreApplication::instance());
         connect(leaving, &QAbstractSocket::disconnected, leaving, &QObject::deleteLater);
-        leaving->disconnectFromHost();
+        if (leaving->state() == QAbstractSocket::ConnectedState) {
+            leaving->disconnectFromHost();
+        } else {
+            leaving->abort(); // an attempt still under way would otherwise connect later
+        }
         if (leaving->state() == QAbstractSocket::UnconnectedState) {
             leaving->deleteLater();
         }

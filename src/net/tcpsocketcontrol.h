@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -53,6 +54,9 @@ public:
     void connectTo(const QString& host, quint16 port);
     // A text for a connection that is gone is dropped: its loss has its own event.
     void sendData(const QString& text);
+    // Raises a Connection error when nothing arrives within `limit`: a peer that is to speak
+    // first and stays silent would hold the connection for nothing.
+    void expectDataWithin(std::chrono::milliseconds limit);
     // Everything received and not read yet.
     QString getData();
     // Closing a control that is not open does nothing.
@@ -83,6 +87,7 @@ private:
     std::unique_ptr<QTcpServer> server_;
     std::unique_ptr<QTcpSocket> socket_;
     QTimer connectTimer_;
+    QTimer silenceTimer_;
 };
 
 } // namespace tavelin

@@ -145,7 +145,7 @@ private:
     void PlayNetworkMove(int Index);
     bool IsHost() const { return checkedMode() == PlayMode::WaitingForConnection; }
     void connectSockets();
-    void CheckSessionMode(int sessionItem, bool newEnabled);
+    void CheckSessionMode(int sessionItem);
     void WaitForConnection();
     void ListenOn(quint16 port);
     void ConnectToOpponent();

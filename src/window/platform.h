@@ -3,6 +3,7 @@
 
 #include <QtGlobal>
 
+#include <chrono>
 #include <optional>
 
 namespace tavelin {
@@ -12,14 +13,16 @@ class RandomSequence;
 class SocketLibrary;
 class UrlOpener;
 
-// The ports network play uses: 1007, and 10007 where 1007 is reserved for the administrator.
-struct NetworkPorts {
+// How network play reaches its peer: port 1007, or 10007 where 1007 is reserved for the
+// administrator; and how long a host gives a guest to greet.
+struct NetworkSettings {
     static constexpr quint16 defaultPort = 1007;
     static constexpr quint16 unprivilegedPort = 10007;
 
     quint16 port = defaultPort;
     // The port tried next when `port` is refused; none when the player chose the port.
     std::optional<quint16> fallback = unprivilegedPort;
+    std::chrono::milliseconds greetingLimit = std::chrono::seconds(30);
 };
 
 // What the game needs from the world around it, each behind a seam that tests replace.
@@ -28,7 +31,7 @@ struct Platform {
     RandomSequence& random;
     UrlOpener& urls;
     SocketLibrary& sockets;
-    NetworkPorts network;
+    NetworkSettings network;
 };
 
 } // namespace tavelin

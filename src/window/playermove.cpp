@@ -50,11 +50,11 @@ void Form1::PlayAgainstComputer(int Index) {
 // This side's piece (Red on the host, Blue on the guest) goes to the peer; then this side waits
 // for the peer's answer. A connection that is gone tells so by its own event.
 void Form1::PlayNetworkMove(int Index) {
+    if (!showsMarkerPicture(Index)) {
+        return; // a board cell: no move, and nothing changes
+    }
     const bool host = IsHost();
     RedTurn = toBool16(host);
-    if (!showsMarkerPicture(Index)) {
-        return; // a board cell
-    }
     DropPiece(Index);
     peerMovedLast_ = false;
     SendToPeer(QString::number(Index));

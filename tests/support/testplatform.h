@@ -111,10 +111,11 @@ private:
 
 // A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
-    explicit TestGame(quint16 port = NetworkPorts::defaultPort,
+    static constexpr std::chrono::milliseconds greetingLimit{200}; // for a guest, by a host
+    explicit TestGame(quint16 port = NetworkSettings::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt)
         : form(std::make_unique<Form1>(
-              Platform{dialogs, random, urls, sockets, {port, fallbackPort}})) {}
+              Platform{dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit}})) {}
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
@@ -182,8 +183,8 @@ inline QList<int> disabledCommands(const Form1& form) {
 inline quint16 freePort() {
     constexpr int portsPerProcess = 64;
     static int next = 0;
-    const auto range = static_cast<int>(QCoreApplication::applicationPid() % 600);
-    const int base = 20000 + range * portsPerProcess;
+    const int base =
+        20000 + static_cast<int>(QCoreApplication::applicationPid() % 600) * portsPerProcess;
     for (int tried = 0; tried < portsPerProcess; ++tried) {
         const auto port = static_cast<quint16>(base + next++ % portsPerProcess);
         QTcpServer probe;
