@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
 TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core python3-gi \
-    gir1.2-atspi-2.0
+    gir1.2-atspi-2.0 weston qt6-wayland
 
 .PHONY: game run test bench sanitize fuzz lint deb test-deps test-configure
 

@@ -16,30 +16,52 @@
 
 namespace {
 
-// Read before any window system is touched, so that --help and --version work anywhere; those
-// and unknown options end the program here. Nothing when the port given is no port.
-std::optional<tavelin::NetworkSettings> portsFromCommandLine(int& argc, char* argv[]) {
-    const QCoreApplication parsing(argc, argv);
+// The game's own options; QApplication takes Qt's (-platform, -style, -reverse, ...) itself.
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
-                                                    "friend at the same machine, or over the "
-                                                    "network."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption portOption(
+    const QCommandLineOption port{
         QStringLiteral("port"),
         QStringLiteral("TCP port for network games, to listen on and to connect to, with no "
                        "fallback (default %1, or %2 where %1 is reserved).")
             .arg(tavelin::NetworkSettings::defaultPort)
             .arg(tavelin::NetworkSettings::unprivilegedPort),
-        QStringLiteral("N"));
-    parser.addOption(portOption);
-    parser.process(parsing);
-    if (!parser.isSet(portOption)) {
+        QStringLiteral("N")};
+
+    CommandLine() {
+        parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
+                                                        "friend at the same machine, or over "
+                                                        "the network."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(port);
+    }
+};
+
+// --help and --version are answered before any window system is touched, so that they work
+// anywhere; both end the program. Options that only QApplication knows are passed over here.
+void answerHelpOrVersion(int argc, char* argv[]) {
+    const QCoreApplication parsing(argc, argv);
+    CommandLine line;
+    line.parser.parse(QCoreApplication::arguments());
+    if (line.parser.isSet(QStringLiteral("help"))) {
+        line.parser.showHelp();
+    }
+    if (line.parser.isSet(QStringLiteral("version"))) {
+        line.parser.showVersion();
+    }
+}
+
+// What is left once QApplication has taken its own options: an unknown option ends the
+// program here. Nothing when the port given is no port.
+std::optional<tavelin::NetworkSettings> networkFromCommandLine() {
+    CommandLine line;
+    line.parser.process(QCoreApplication::arguments());
+    if (!line.parser.isSet(line.port)) {
         return tavelin::NetworkSettings{};
     }
     bool valid = false;
-    const uint port = parser.value(portOption).toUInt(&valid);
+    const uint port = line.parser.value(line.port).toUInt(&valid);
     if (!valid || port == 0 || port > 65535) {
         std::fprintf(stderr, "tavelin: --port takes a number from 1 to 65535\n");
         return std::nullopt;
@@ -52,11 +74,12 @@ std::optional<tavelin::NetworkSettings> portsFromCommandLine(int& argc, char* ar
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    const std::optional<tavelin::NetworkSettings> ports = portsFromCommandLine(argc, argv);
-    if (!ports) {
+    answerHelpOrVersion(argc, argv);
+    QApplication app(argc, argv);
+    const std::optional<tavelin::NetworkSettings> network = networkFromCommandLine();
+    if (!network) {
         return 2;
     }
-    QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
     QApplication::setWindowIcon(QIcon(tavelin::Picture::render(
         QStringLiteral(":/artwork/tavelin.svg"), {256, 256}, app.devicePixelRatio())));
@@ -66,7 +89,7 @@ int main(int argc, char* argv[]) {
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;
     tavelin::PosixSocketLibrary sockets;
-    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *ports});
+    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *network});
     dialogs.setOwner(&window);
     window.show();
     return QApplication::exec();

@@ -11,8 +11,11 @@ FormSurface::FormSurface(QSize clientSize, QWidget* parent) : QWidget(parent) {
     setFixedSize(clientSize);
     setMouseTracking(true);
     setAutoFillBackground(true);
+    // The design's colours, whatever the desktop's theme: black text on white. Controls with
+    // a look of their own (buttons) keep following the theme.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
 }
 

@@ -7,8 +7,9 @@
 
 namespace tavelin {
 
-// The client area of a window: a fixed-size white surface that reports mouse moves over its
-// own background (not over controls that handle their own) and carries line controls.
+// The client area of a window: a fixed-size white surface with black text that reports mouse
+// moves over its own background (not over controls that handle their own) and carries line
+// controls.
 class FormSurface : public QWidget {
     Q_OBJECT
 

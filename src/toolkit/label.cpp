@@ -2,6 +2,7 @@
 #include "toolkit/label.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tavelin {
 
@@ -25,6 +26,24 @@ void Label::setForeColor(const QColor& color) {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, color);
     setPalette(colours);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    const QRect room = contentsRect();
+    const auto fits = [&](const QFont& font) {
+        return QFontMetricsF(font, this).horizontalAdvance(text()) <= room.width();
+    };
+    if (fits(font())) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFont smaller = font();
+    while (!fits(smaller) && smaller.pointSizeF() > 1) {
+        smaller.setPointSizeF(smaller.pointSizeF() * 0.9); // hinting makes widths uneven
+    }
+    QPainter painter(this);
+    painter.setFont(smaller);
+    painter.drawText(room, static_cast<int>(alignment()), text());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {

@@ -3,10 +3,16 @@
 
 #include "toolkit/handlergate.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace tavelin {
+
+QWidget* QtDialogs::windowInFront(QWidget* owner) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : owner;
+}
 
 QString QtDialogs::titleOrDefault(const QString& title) const {
     return !title.isEmpty() || owner_ == nullptr ? title : owner_->windowTitle();
@@ -14,7 +20,7 @@ QString QtDialogs::titleOrDefault(const QString& title) const {
 
 void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
     QMessageBox box(style == Style::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    titleOrDefault(title), text, QMessageBox::Ok, owner_);
+                    titleOrDefault(title), text, QMessageBox::Ok, windowInFront(owner_));
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
     const HandlerGate::ModalScope modal;
@@ -22,7 +28,7 @@ void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
-    QInputDialog dialog(owner_);
+    QInputDialog dialog(windowInFront(owner_));
     dialog.setWindowTitle(titleOrDefault({}));
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

@@ -8,10 +8,13 @@ class QWidget;
 namespace tavelin {
 
 // Real boxes, over the main window (centred on it, whether or not it is active), and titled as
-// it is unless told otherwise.
+// it is unless told otherwise. A box opened from a modal dialog (the About box's links) goes
+// over that dialog instead, not hidden behind it.
 class QtDialogs final : public Dialogs {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
+    // What a box goes over: the modal dialog in front, if any, else the owner.
+    static QWidget* windowInFront(QWidget* owner);
     void msgBox(const QString& text, Style style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& defaultText) override;
 

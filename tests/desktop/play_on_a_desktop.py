@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real game on an X server and a session bus, as a user and a screen reader meet it: it
-draws its window, its board is read and played over AT-SPI, its About box has a title of its
-own, and the signal a desktop session ends programs with closes it cleanly."""
+starts with Qt's own options, draws its window, its board is read and played over AT-SPI, its
+About box has a title of its own, and the signal a desktop session ends programs with closes it
+cleanly."""
 import re
 import signal
 import struct
@@ -47,7 +48,7 @@ def screen_pixel(x, y):
 
 
 def main(binary):
-    game = subprocess.Popen([binary])
+    game = subprocess.Popen([binary, "-platform", "xcb", "-style", "Fusion", "-reverse"])
     try:
         desktop = Atspi.get_desktop(0)
         app = poll(lambda: next((a for a in nodes(desktop) if a.get_name() == "tavelin"), None))
@@ -65,8 +66,10 @@ def main(binary):
                     sum(name.endswith("blue") for name in cells(app)) == 1)
 
         # The About menu, by the pointer: its box is modal, and a screen reader's call would wait.
-        about_menu = (corner.x - 32 + 70, corner.y - 248 - 12)
-        subprocess.run(["xdotool", "mousemove", *map(str, about_menu), "click", "1"], check=True)
+        about = next(n for n in nodes(app) if n.get_name() == "About").get_extents(
+            Atspi.CoordType.SCREEN)
+        subprocess.run(["xdotool", "mousemove", str(about.x + about.width // 2),
+                        str(about.y + about.height // 2), "click", "1"], check=True)
         assert poll(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
                                             "^About$"], capture_output=True).stdout.strip())
         game.send_signal(signal.SIGTERM)

@@ -149,12 +149,6 @@ inline QString boardText(const Form1& form) {
     return text;
 }
 
-inline void setCells(Form1& form, const QList<int>& cells, CellContent colour) {
-    for (const int cell : cells) {
-        form.setCell(cell, colour);
-    }
-}
-
 // The Game-menu items that carry a check mark, and those of the commands that are disabled.
 inline QList<int> checkedItems(const Form1& form) {
     QList<int> items;
