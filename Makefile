@@ -2,6 +2,7 @@
 # The two commands a newcomer needs: `make run` and `make test`. Each installs what is
 # missing, configures and builds first. A plain `make` builds the game and starts nothing.
 GAME_BUILD ?= build-game
+PACKAGE_BUILD ?= build-deb
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
@@ -11,7 +12,7 @@ JOBS ?= $(shell nproc)
 TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core python3-gi \
     gir1.2-atspi-2.0 weston qt6-wayland
 
-.PHONY: game run test bench sanitize fuzz lint deb test-deps test-configure
+.PHONY: game run test bench sanitize fuzz lint deb screenshot test-deps test-configure
 
 # The game alone, as a packager builds it: no tests, no test tools.
 game:
@@ -22,10 +23,22 @@ game:
 run: game
 	$(GAME_BUILD)/tavelin
 
-# The Debian package of the game, in $(GAME_BUILD).
-deb: game
-	@scripts/install-deps dpkg-dev appstream desktop-file-utils
-	cd $(GAME_BUILD) && cpack -G DEB
+# The Debian package of the game, in $(PACKAGE_BUILD): built with the flags Debian builds with,
+# the game in /usr/games, then checked by lintian and the desktop's validators.
+deb: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+deb:
+	@scripts/install-deps dpkg-dev lintian appstream desktop-file-utils
+	cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=None \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	scripts/check-deb $(PACKAGE_BUILD)/tavelin_*.deb
+
+# The screenshot the README and the metainfo show.
+screenshot: game
+	scripts/screenshot $(GAME_BUILD)/tavelin
 
 test-deps:
 	@scripts/install-deps $(TEST_PACKAGES)

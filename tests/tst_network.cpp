@@ -105,10 +105,8 @@ private slots:
             QCOMPARE(side.dialogs.looks.value(0).first, style);
             QCOMPARE(side.sockets.sessionsOpen, leftOpen);
         }
-        host->sockets.name = QByteArray(" hosthost ");
         host->sockets.address = QByteArray("\x7F\x00\x01\x01", 4);
         QCOMPARE(host->form->GetIPAddress(), QString("127.0.1.1"));
-        QCOMPARE(host->sockets.lookedUp, QByteArray("hosthost"));
         host->sockets.interfaceAddress = QByteArray("\xC0\xA8\xFF\x14", 4);
         QCOMPARE(host->form->GetIPAddress(), QString("192.168.255.20"));
     }

@@ -2,7 +2,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command as a client of a headless Weston compositor of its own, started here and
 # stopped when the command ends. Should Weston not start, the test's time limit ends the wait.
-set -eu
 export XDG_RUNTIME_DIR="$(mktemp -d)" WAYLAND_DISPLAY=wayland-tavelin QT_QPA_PLATFORM=wayland
 weston --backend=headless-backend.so --use-pixman --idle-time=0 --socket="$WAYLAND_DISPLAY" &
 trap 'kill $! 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT

@@ -81,10 +81,7 @@ public:
         qstrncpy(buffer, name->constData(), static_cast<std::size_t>(length));
         return 0;
     }
-    std::optional<QByteArray> firstAddress(const QByteArray& hostName) override {
-        lookedUp = hostName;
-        return address;
-    }
+    std::optional<QByteArray> firstAddress(const QByteArray& /*name*/) override { return address; }
     std::optional<QByteArray> reachableAddress() override { return interfaceAddress; }
     std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override {
         listenedOn.append(port);
@@ -100,7 +97,6 @@ public:
     std::optional<QByteArray> name = QByteArray("testhost"); // nothing: the call fails
     std::optional<QByteArray> address = QByteArray("\x0A\x00\x00\x07", 4);
     std::optional<QByteArray> interfaceAddress;
-    QByteArray lookedUp;
     int sessionsOpen = 0;
     QList<quint16> privilegedPorts;
     QList<quint16> listenedOn;
