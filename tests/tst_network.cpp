@@ -7,6 +7,7 @@
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
+#include "window/narrator.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -245,6 +246,9 @@ private slots:
         const bool ended = told.contains("Disconnected") || steps.contains("off");
         QCOMPARE(inOnePlayerMode(*host->form), ended);
         QCOMPARE(raw.readAll(), received);
+        if (board.contains('B')) { // the peer's move is told to a screen reader
+            QVERIFY(host->form->findChild<Notice*>()->accessibleName().contains("Blue, column"));
+        }
     }
 
     // Where a session cannot begin, it is told (or the player cancelled) and play goes back to

@@ -4,6 +4,7 @@
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "window/form1.h"
+#include "window/narrator.h"
 
 namespace tavelin {
 
@@ -15,7 +16,7 @@ void Form1::WaitForConnection() {
     CheckSessionMode(mnuWaitForConnection);
     NewGame();
     GameActive = False;
-    Label1().setText(GetIPHostName() + QStringLiteral(" Waiting..."));
+    SetStatus(GetIPHostName() + QStringLiteral(" Waiting..."));
     shownAddress_ = GetIPAddress();
     unreadMessages_.clear();
     ListenOn(platform_.network.port);
@@ -59,7 +60,7 @@ void Form1::ConnectToOpponent() {
     connectHost_ = peer->host;
     connectFallbackLeft_ = !peer->port && platform_.network.fallback;
     wsClient.connectTo(peer->host, peer->port.value_or(platform_.network.port));
-    Label1().setText(GetIPHostName() + QStringLiteral(" Connecting..."));
+    SetStatus(GetIPHostName() + QStringLiteral(" Connecting..."));
     Label2().clear();
 }
 
@@ -114,6 +115,11 @@ void Form1::LoseConnection() {
     }
     platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
     Disconnect();
+}
+
+void Form1::SetStatus(const QString& text) {
+    Label1().setText(text);
+    narrator_->tell(text);
 }
 
 void Form1::Form_Unload() {

@@ -4,6 +4,9 @@
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "window/form1.h"
+#include "window/narrator.h"
+
+#include <QScopeGuard>
 
 namespace tavelin {
 
@@ -68,7 +71,7 @@ void Form1::HandleReceivedText(const QString& text) {
 
 void Form1::TakeGreeting(const QString& text) {
     ReceivedText = sanitizeGreeting(text);
-    Label1().setText(LocalHostName + QStringLiteral(" Connected ") + ReceivedText);
+    SetStatus(LocalHostName + QStringLiteral(" Connected ") + ReceivedText);
     GameActive = True;
     if (!IsHost()) {
         setMouseIcon(imgBico);
@@ -77,8 +80,10 @@ void Form1::TakeGreeting(const QString& text) {
     mnusubGame().setEnabled(mnuNew, true);
 }
 
-// One message "42" to "50": the peer's move, a new game, or the peer leaving.
+// One message "42" to "50": the peer's move, a new game, or the peer leaving. The move is told
+// once it is played.
 void Form1::HandlePeerMessage() {
+    const auto tellMove = qScopeGuard([this] { narrator_->tellNoted(); });
     if (ReceivedText == QLatin1String("49")) {
         NewGame();
         return;
@@ -104,7 +109,7 @@ void Form1::HandlePeerMessage() {
     DropPiece(marker);
     peerMovedLast_ = true;
     if (YouWin() == True) {
-        platform_.dialogs.msgBox(QStringLiteral("You Lose"));
+        ShowResult(QStringLiteral("You Lose"));
         return;
     }
     RedTurn = toBool16(host);

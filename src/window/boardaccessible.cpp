@@ -5,6 +5,7 @@
 #include "toolkit/picturebox.h"
 #include "window/celltable.h"
 #include "window/markerrow.h"
+#include "window/narrator.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -46,10 +47,27 @@ QAccessibleInterface* accessibleOf(QWidget* widget) {
     return widget == nullptr ? nullptr : QAccessible::queryAccessibleInterface(widget);
 }
 
+// The keyboard's element of its group has the focus, while the window is active.
+QAccessible::State withKeyboardFocus(QAccessible::State state, QWidget* element) {
+    state.focusable = true;
+    const auto* group = qobject_cast<const KeyboardGroup*>(element->parentWidget());
+    state.focused = group != nullptr && group->current() == element && element->isActiveWindow();
+    return state;
+}
+
+QAccessibleInterface* keyboardChild(const QWidget* group) {
+    PictureBox* current = qobject_cast<const KeyboardGroup*>(group)->current();
+    return current != nullptr && !current->isHidden() ? accessibleOf(current) : nullptr;
+}
+
 class CellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
     explicit CellAccessible(PictureBox* cell)
         : QAccessibleWidget(cell, QAccessible::Cell), cell_(cell->index()) {}
+
+    QAccessible::State state() const override {
+        return withKeyboardFocus(QAccessibleWidget::state(), widget());
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface) {
@@ -85,6 +103,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     int childCount() const override { return board::cellCount; }
+    QAccessibleInterface* focusChild() const override { return keyboardChild(widget()); }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= board::cellCount) {
             return nullptr;
@@ -139,11 +158,7 @@ public:
         : QAccessibleWidget(marker, QAccessible::Button) {}
 
     QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focusable = true;
-        const auto* row = qobject_cast<const MarkerRow*>(widget()->parentWidget());
-        state.focused = row != nullptr && row->current() == widget() && widget()->isActiveWindow();
-        return state;
+        return withKeyboardFocus(QAccessibleWidget::state(), widget());
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override {
@@ -171,10 +186,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child == nullptr ? -1 : static_cast<int>(shown().indexOf(child->object()));
     }
-    QAccessibleInterface* focusChild() const override {
-        PictureBox* current = qobject_cast<const MarkerRow*>(widget())->current();
-        return current != nullptr && !current->isHidden() ? accessibleOf(current) : nullptr;
-    }
+    QAccessibleInterface* focusChild() const override { return keyboardChild(widget()); }
 
 private:
     QList<PictureBox*> shown() const {
@@ -186,6 +198,9 @@ private:
 };
 
 QAccessibleInterface* boardInterface(const QString& /*className*/, QObject* object) {
+    if (auto* notice = qobject_cast<Notice*>(object)) {
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+    }
     if (auto* table = qobject_cast<CellTable*>(object)) {
         return new CellTableAccessible(table);
     }
@@ -226,10 +241,23 @@ QString markerName(int marker) {
     return QStringLiteral("Column %1").arg(marker - board::firstMarker + 1);
 }
 
-QString moveDescription(int cell, CellContent content) {
+QString pieceSentence(int cell, CellContent content) {
     QString side = contentWord(content);
     side[0] = side[0].toUpper();
-    return QStringLiteral("%1 played column %2").arg(side).arg(board::column(cell) + 1);
+    return QStringLiteral("%1, column %2, row %3.")
+        .arg(side)
+        .arg(board::column(cell) + 1)
+        .arg(board::row(cell) + 1);
+}
+
+QString columnContents(int pieces) {
+    if (pieces == 0) {
+        return QStringLiteral("empty");
+    }
+    if (pieces == board::rows) {
+        return QStringLiteral("full");
+    }
+    return pieces == 1 ? QStringLiteral("1 piece") : QStringLiteral("%1 pieces").arg(pieces);
 }
 
 } // namespace tavelin

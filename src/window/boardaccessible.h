@@ -13,9 +13,11 @@ namespace tavelin {
 void installBoardAccessibility();
 
 // In words, with columns numbered 1 to 7 from the left (as the number keys go) and rows 1 to 6
-// from the bottom: "Column 4, row 1: red", "Column 4", "Blue played column 4".
+// from the bottom: "Column 4, row 1: red", "Column 4", a piece placed: "Blue, column 4, row 1",
+// and what a column holds: "empty", "1 piece", "full".
 QString cellName(int cell, CellContent content);
 QString markerName(int marker);
-QString moveDescription(int cell, CellContent content);
+QString pieceSentence(int cell, CellContent content);
+QString columnContents(int pieces);
 
 } // namespace tavelin

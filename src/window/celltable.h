@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
+#include "window/keyboardgroup.h"
 
 namespace tavelin {
 
-// Holds the board's 42 cells, so that assistive technology sees them as one table. It draws
-// nothing. It tracks the mouse only to pass moves over its gaps on to the form beneath, which
-// an untracked widget would swallow.
-class CellTable : public QWidget {
+// Holds the board's 42 cells, so that assistive technology sees them as one table, read row by
+// row as the keyboard moves through it.
+class CellTable : public KeyboardGroup {
     Q_OBJECT
 
 public:
-    explicit CellTable(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+    using KeyboardGroup::KeyboardGroup;
 };
 
 } // namespace tavelin

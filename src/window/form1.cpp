@@ -9,6 +9,7 @@
 #include "window/boardaccessible.h"
 #include "window/celltable.h"
 #include "window/markerrow.h"
+#include "window/narrator.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -67,6 +68,7 @@ void Form1::buildBoard(const FormLayout& layout) {
     markerRow_ = new MarkerRow(surface_);
     markerRow_->setGeometry(left, markerTop, width, size);
     markerRow_->setAccessibleName(QStringLiteral("Columns"));
+    narrator_ = std::make_unique<Narrator>(*this);
     for (int index = 0; index < board::elementCount; ++index) {
         const bool cell = board::isCell(index);
         auto* control =
@@ -108,7 +110,10 @@ void Form1::setCell(int cell, CellContent content) {
     Image1(cell).setPicture(picture(content));
     Image1(cell).setAccessibleName(cellName(cell, content));
     if (content != CellContent::Empty) {
-        cellTable_->setAccessibleDescription(moveDescription(cell, content));
+        narrator_->note(pieceSentence(cell, content));
+    }
+    if (content != CellContent::Empty && board::isTopRow(cell)) {
+        narrator_->note(QStringLiteral("Column %1 is full.").arg(board::column(cell) + 1));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -23,6 +24,7 @@ class FormSurface;
 class Label;
 class MarkerRow;
 class MenuItemArray;
+class Narrator;
 struct Rule;
 
 // The main window, and the game itself: the board is nothing but the pictures its 49 picture
@@ -159,7 +161,15 @@ private:
     std::optional<QByteArray> OpenSessionForHostName();
     void PlayColumnByKey(int marker);
     int HighlightedMarker() const;
+    void MoveAlongRow(int step);
+    void MoveThroughColumn(int rows);
     void MoveHighlight(int step);
+    void FocusMarker(int marker);
+    void FocusCell(int cell);
+    // A game's result, told after the moves that led to it.
+    void ShowResult(const QString& text);
+    // The session's status line, which a screen reader speaks as it changes.
+    void SetStatus(const QString& text);
     void PlayOpeningMove();
     bool RuleMatches(Rule rule, CellContent colour) const;
     bool PlayFirstRule(std::span<const Rule> rules, CellContent colour);
@@ -176,6 +186,7 @@ private:
     FormSurface* surface_ = nullptr;
     CellTable* cellTable_ = nullptr; // holds the cells: the board as assistive technology sees it
     MarkerRow* markerRow_ = nullptr; // holds the markers
+    std::unique_ptr<Narrator> narrator_; // what a screen reader says of each move
     std::array<PictureBox*, board::elementCount> image1_{};
     MenuItemArray* mnusubGame_ = nullptr;
     Label* label1_ = nullptr;

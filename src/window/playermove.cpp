@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/dialogs.h"
 #include "window/form1.h"
+#include "window/narrator.h"
+
+#include <QScopeGuard>
 
 namespace tavelin {
 
-// A click on a column marker is a move; what follows it depends on the mode of play.
+// A click on a column marker is a move; what follows it depends on the mode of play. What it
+// placed is told once the handler is done, the computer's reply included.
 void Form1::Image1_Click(int Index) {
     if (GameActive != True) {
         return;
     }
+    const auto tellMoves = qScopeGuard([this] { narrator_->tellNoted(); });
     switch (checkedMode()) {
     case PlayMode::OnePlayer:
         PlayAgainstComputer(Index);
@@ -33,7 +38,7 @@ void Form1::PlayAgainstComputer(int Index) {
     if (RedTurn == True) {
         DropPiece(Index);
         if (YouWin() == True) {
-            platform_.dialogs.msgBox(QStringLiteral("You Win"));
+            ShowResult(QStringLiteral("You Win"));
             GameActive = False;
             return;
         }
@@ -42,7 +47,7 @@ void Form1::PlayAgainstComputer(int Index) {
     ComputerTurn = True;
     TryWinStraight();
     if (YouWin() == True) {
-        platform_.dialogs.msgBox(QStringLiteral("You Lose"));
+        ShowResult(QStringLiteral("You Lose"));
         GameActive = False;
     }
 }
@@ -60,7 +65,7 @@ void Form1::PlayNetworkMove(int Index) {
     SendToPeer(QString::number(Index));
     RedTurn = toBool16(!host);
     if (YouWin() == True) {
-        platform_.dialogs.msgBox(QStringLiteral("You Win"));
+        ShowResult(QStringLiteral("You Win"));
     }
     GameActive = False;
 }
@@ -73,14 +78,19 @@ void Form1::PlayTwoPlayerMove(int Index) {
     }
     DropPiece(Index);
     if (YouWin() == True) {
-        platform_.dialogs.msgBox(RedTurn == True ? QStringLiteral("Red Win")
-                                                 : QStringLiteral("Blue Win"));
+        ShowResult(RedTurn == True ? QStringLiteral("Red Win") : QStringLiteral("Blue Win"));
         GameActive = False;
         return;
     }
     const bool redMoved = RedTurn == True;
     RedTurn = toBool16(!redMoved);
     setMouseIcon(redMoved ? imgBico : imgRico);
+    narrator_->note(redMoved ? QStringLiteral("Blue to play.") : QStringLiteral("Red to play."));
+}
+
+void Form1::ShowResult(const QString& text) {
+    narrator_->tellNoted();
+    platform_.dialogs.msgBox(text);
 }
 
 } // namespace tavelin

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/keyboardgroup.h"
+
+#include <QAccessible>
+
+namespace tavelin {
+
+void KeyboardGroup::setCurrent(PictureBox* element) {
+    current_ = element;
+    if (element != nullptr) {
+        QAccessibleEvent focus(element, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+} // namespace tavelin

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/narrator.h"
+
+namespace tavelin {
+
+Notice::Notice(QWidget* window) : QWidget(window) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Narrator::tellNoted() {
+    if (!noted_.isEmpty()) {
+        tell(noted_.join(QLatin1Char(' ')));
+        noted_.clear();
+    }
+}
+
+void Narrator::tell(const QString& text) {
+    notice_->hide();
+    notice_->setAccessibleName(text);
+    notice_->show();
+}
+
+} // namespace tavelin

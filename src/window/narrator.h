@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace tavelin {
+
+// A notification that a screen reader speaks as it appears; nothing on screen.
+class Notice : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Notice(QWidget* window);
+};
+
+// What a screen reader is to say of what just happened. Qt 6.4 has no announcement event, and
+// its AT-SPI bridge sends no words with a change of name or description; what a screen reader
+// does speak, wherever the focus is, is a notification that appears. So each telling shows the
+// notice anew, with the words as its name. Sentences noted during one handler are told
+// together, in the order they happened: told one by one, each would cut off the one before.
+class Narrator {
+public:
+    explicit Narrator(QWidget& window) : notice_(new Notice(&window)) {}
+
+    void note(const QString& sentence) { noted_.append(sentence); }
+    // Tells what was noted since the last time, if anything.
+    void tellNoted();
+    void tell(const QString& text);
+
+private:
+    Notice* notice_;
+    QStringList noted_;
+};
+
+} // namespace tavelin
