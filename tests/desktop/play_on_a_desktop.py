@@ -66,10 +66,11 @@ def screen_shows(red, green, blue):
 
 def play_against_the_computer(orca):
     """Plays by number keys until the game ends; every move is heard, Red's first, then the
-    computer's reply, and the winning move before the result."""
+    computer's reply, and the winning move before the result. Whether a result box is up: a
+    full board without a line ends the game without one."""
     heights = [0] * 7
-    while True:
-        column = next(c for c in (4, 3, 5, 2, 6, 1, 7) if heights[c - 1] < 6)
+    while open_columns := [c for c in (4, 3, 5, 2, 6, 1, 7) if heights[c - 1] < 6]:
+        column = open_columns[0]
         key(str(column))
         moves = re.findall(r"(Red|Blue), column (\d), row (\d)\.",
                            orca.expect(r"^notification (.*)$")[1])
@@ -79,8 +80,9 @@ def play_against_the_computer(orca):
         if result := orca.hears(r"^You (Win|Lose)\.$", seconds=1.5):
             assert len(moves) == (1 if result[1] == "Win" else 2), moves
             orca.expect(r"^OK push button\.$")  # the result box has the focus
-            return
+            return True
         assert len(moves) == 2 and moves[1][0] == "Blue", moves
+    return False
 
 
 def focus(orca, window):
@@ -117,9 +119,9 @@ def main(binary):
         focus(orca, window)
         assert screen_shows(255, 255, 128), "no empty cell drawn"
 
-        play_against_the_computer(orca)
-        key("Return")
-        focus(orca, window)  # back from the result box, as a window manager would
+        if play_against_the_computer(orca):
+            key("Return")
+            focus(orca, window)  # back from the result box, as a window manager would
         choose(orca, "Two Players")
         key("4")
         orca.expect(r"^notification Red, column 4, row 1\. Blue to play\.$")
