@@ -5,10 +5,15 @@
 #include <benchmark/benchmark.h>
 
 using namespace tavelin;
-using tavelin::test::setCells;
 using tavelin::test::TestGame;
 
 namespace {
+
+void setCells(Form1& form, std::initializer_list<int> cells, CellContent colour) {
+    for (const int cell : cells) {
+        form.setCell(cell, colour);
+    }
+}
 
 void BM_YouWin_EmptyBoard(benchmark::State& state) {
     TestGame game;

@@ -9,6 +9,16 @@ Notice::Notice(QWidget* window) : QWidget(window) {
     hide();
 }
 
+// A handler notes a few sentences: a move, a reply, a full column, the turn. Pieces placed with
+// no handler to tell them (setting up a board) leave only the latest few waiting.
+void Narrator::note(const QString& sentence) {
+    constexpr qsizetype kept = 8;
+    if (noted_.size() == kept) {
+        noted_.removeFirst();
+    }
+    noted_.append(sentence);
+}
+
 void Narrator::tellNoted() {
     if (!noted_.isEmpty()) {
         tell(noted_.join(QLatin1Char(' ')));

@@ -23,7 +23,7 @@ class Narrator {
 public:
     explicit Narrator(QWidget& window) : notice_(new Notice(&window)) {}
 
-    void note(const QString& sentence) { noted_.append(sentence); }
+    void note(const QString& sentence);
     // Tells what was noted since the last time, if anything.
     void tellNoted();
     void tell(const QString& text);
