@@ -204,7 +204,10 @@ private slots:
                 const QPalette& paints = label->palette();
                 QCOMPARE(paints.color(label->foregroundRole()), QColor(Qt::black));
                 QCOMPARE(paints.color(label->backgroundRole()), QColor(Qt::white));
-                const QImage drawn = label->grab().toImage(); // not cut off where the text ends
+                const QImage drawn = label->grab().toImage(); // drawn, not cut off where it ends
+                QImage blank(drawn.size(), drawn.format());
+                blank.fill(Qt::white);
+                QVERIFY(drawn != blank || label->text().isEmpty());
                 const int end = label->alignment() & Qt::AlignRight ? 0 : int(drawn.width()) - 1;
                 for (int y = 0; y < drawn.height(); ++y) {
                     QVERIFY(drawn.pixelColor(end, y).lightness() > 200);
