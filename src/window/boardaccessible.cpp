@@ -28,6 +28,12 @@ QString contentWord(CellContent content) {
     return QStringLiteral("empty");
 }
 
+QString sideName(CellContent side) {
+    QString name = contentWord(side);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
 // The table's rows go from the top, as they are seen; the board's rows from the bottom.
 int tableRow(int cell) {
     return board::rows - 1 - board::row(cell);
@@ -242,12 +248,17 @@ QString markerName(int marker) {
 }
 
 QString pieceSentence(int cell, CellContent content) {
-    QString side = contentWord(content);
-    side[0] = side[0].toUpper();
-    return QStringLiteral("%1, column %2, row %3.")
-        .arg(side)
-        .arg(board::column(cell) + 1)
-        .arg(board::row(cell) + 1);
+    const QString placed = QStringLiteral("%1, column %2, row %3.")
+                               .arg(sideName(content))
+                               .arg(board::column(cell) + 1)
+                               .arg(board::row(cell) + 1);
+    return board::isTopRow(cell)
+               ? placed + QStringLiteral(" Column %1 is full.").arg(board::column(cell) + 1)
+               : placed;
+}
+
+QString turnSentence(CellContent side) {
+    return QStringLiteral("%1 to play.").arg(sideName(side));
 }
 
 QString columnContents(int pieces) {

@@ -112,9 +112,6 @@ void Form1::setCell(int cell, CellContent content) {
     if (content != CellContent::Empty) {
         narrator_->note(pieceSentence(cell, content));
     }
-    if (content != CellContent::Empty && board::isTopRow(cell)) {
-        narrator_->note(QStringLiteral("Column %1 is full.").arg(board::column(cell) + 1));
-    }
 }
 
 bool Form1::markerVisible(int marker) const {

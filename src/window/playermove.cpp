@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/dialogs.h"
+#include "window/boardaccessible.h"
 #include "window/form1.h"
 #include "window/narrator.h"
 
@@ -85,7 +86,7 @@ void Form1::PlayTwoPlayerMove(int Index) {
     const bool redMoved = RedTurn == True;
     RedTurn = toBool16(!redMoved);
     setMouseIcon(redMoved ? imgBico : imgRico);
-    narrator_->note(redMoved ? QStringLiteral("Blue to play.") : QStringLiteral("Red to play."));
+    narrator_->note(turnSentence(redMoved ? CellContent::Blue : CellContent::Red));
 }
 
 void Form1::ShowResult(const QString& text) {
