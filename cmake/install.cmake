@@ -9,17 +9,27 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tavelin\" COMMAND_ERROR_IS_FATAL ANY)
 endif()")
-# The desktop finds the game on the PATH in bin/, elsewhere (/usr/games) by its full name.
+# The desktop finds the game on the PATH in bin/, elsewhere (/usr/games) by its full name. The
+# desktop entry and the metainfo carry every language's texts.
 if(CMAKE_INSTALL_BINDIR STREQUAL "bin")
     set(TAVELIN_EXEC tavelin)
 else()
     set(TAVELIN_EXEC ${CMAKE_INSTALL_FULL_BINDIR}/tavelin)
 endif()
-configure_file(resources/${TAVELIN_APP_ID}.desktop.in ${TAVELIN_APP_ID}.desktop @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${TAVELIN_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/${TAVELIN_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+set(desktop_template ${CMAKE_CURRENT_BINARY_DIR}/${TAVELIN_APP_ID}.desktop.untranslated)
+configure_file(${desktop_source} ${desktop_template} @ONLY)
+set(TAVELIN_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${TAVELIN_APP_ID}.desktop)
+set(TAVELIN_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/${TAVELIN_APP_ID}.metainfo.xml)
+add_custom_command(OUTPUT ${TAVELIN_DESKTOP_FILE}
+    COMMAND ${MSGFMT} --desktop -d ${po_dir} --template=${desktop_template}
+            -o ${TAVELIN_DESKTOP_FILE}
+    DEPENDS ${desktop_template} ${po_files} ${po_dir}/LINGUAS VERBATIM)
+add_custom_command(OUTPUT ${TAVELIN_METAINFO_FILE}
+    COMMAND ${MSGFMT} --xml -d ${po_dir} --template=${metainfo_source} -o ${TAVELIN_METAINFO_FILE}
+    DEPENDS ${metainfo_source} ${po_files} ${po_dir}/LINGUAS VERBATIM)
+add_custom_target(desktop_files ALL DEPENDS ${TAVELIN_DESKTOP_FILE} ${TAVELIN_METAINFO_FILE})
+install(FILES ${TAVELIN_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TAVELIN_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The manual page and the changelog go compressed, as Debian wants them; the copyright file
 # names the licence, which Debian systems keep in /usr/share/common-licenses.

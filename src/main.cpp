@@ -4,6 +4,7 @@
 #include "toolkit/closeonsignal.h"
 #include "toolkit/picture.h"
 #include "toolkit/qtdialogs.h"
+#include "toolkit/translations.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
 
@@ -18,19 +19,22 @@ namespace {
 
 // The game's own options; QApplication takes Qt's (-platform, -style, -reverse, ...) itself.
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     QCommandLineParser parser;
     const QCommandLineOption port{
         QStringLiteral("port"),
-        QStringLiteral("TCP port for network games, to listen on and to connect to, with no "
-                       "fallback (default %1, or %2 where %1 is reserved).")
+        tr("TCP port for network games, to listen on and to connect to, with no fallback "
+           "(default %1, or %2 where %1 is reserved).")
             .arg(tavelin::NetworkSettings::defaultPort)
             .arg(tavelin::NetworkSettings::unprivilegedPort),
-        QStringLiteral("N")};
+        tr("N", "the value of --port")};
 
     CommandLine() {
-        parser.setApplicationDescription(QStringLiteral("Four in a row against the computer, a "
-                                                        "friend at the same machine, or over "
-                                                        "the network."));
+        parser.setApplicationDescription(
+            tr("Four in a row against the computer, a friend at the same machine, or over the "
+               "network."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addHelpOption();
         parser.addVersionOption();
@@ -42,6 +46,7 @@ struct CommandLine {
 // anywhere; both end the program. Options that only QApplication knows are passed over here.
 void answerHelpOrVersion(int argc, char* argv[]) {
     const QCoreApplication parsing(argc, argv);
+    const tavelin::Translations translations{QLocale().uiLanguages()};
     CommandLine line;
     line.parser.parse(QCoreApplication::arguments());
     if (line.parser.isSet(QStringLiteral("help"))) {
@@ -63,7 +68,8 @@ std::optional<tavelin::NetworkSettings> networkFromCommandLine() {
     bool valid = false;
     const uint port = line.parser.value(line.port).toUInt(&valid);
     if (!valid || port == 0 || port > 65535) {
-        std::fprintf(stderr, "tavelin: --port takes a number from 1 to 65535\n");
+        std::fprintf(stderr, "tavelin: %s\n",
+                     qPrintable(CommandLine::tr("--port takes a number from 1 to 65535")));
         return std::nullopt;
     }
     return tavelin::NetworkSettings{static_cast<quint16>(port), std::nullopt};
@@ -76,6 +82,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
+    const tavelin::Translations translations{QLocale().uiLanguages()};
     const std::optional<tavelin::NetworkSettings> network = networkFromCommandLine();
     if (!network) {
         return 2;

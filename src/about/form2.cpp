@@ -27,27 +27,25 @@ Form2::Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent)
                           Qt::WindowCloseButtonHint), // fixed size: nothing to maximise
       urls_(urls), dialogs_(dialogs) {
     const FormLayout layout(QStringLiteral(":/layouts/form2.json"));
-    setWindowTitle(layout.caption());
+    setWindowTitle(tr("About"));
     auto* surface = new FormSurface(layout.clientSize(), this);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSizeConstraint(QLayout::SetFixedSize);
     frame->addWidget(surface);
 
-    Label* gameName = placeLabel(layout, "Label3", QStringLiteral("Tavelin"), surface);
+    Label* gameName = placeLabel(layout, "Label3", tr("Tavelin"), surface);
     QFont title = gameName->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.5);
     gameName->setFont(title);
-    label1_ = placeLabel(layout, "Label1", QStringLiteral("BY : %1").arg(project::author), surface);
-    label2_ =
-        placeLabel(layout, "Label2", QStringLiteral("E-MAIL : %1").arg(project::email), surface);
-    label13_ =
-        placeLabel(layout, "Label13", QStringLiteral("URL : %1").arg(project::webAddress), surface);
+    label1_ = placeLabel(layout, "Label1", tr("BY : %1").arg(tr(project::author)), surface);
+    label2_ = placeLabel(layout, "Label2", tr("E-MAIL : %1").arg(project::email), surface);
+    label13_ = placeLabel(layout, "Label13", tr("URL : %1").arg(project::webAddress), surface);
     for (Label* link : {label2_, label13_}) {
         link->setCursor(Qt::PointingHandCursor);
     }
-    command1_ = new QPushButton(QStringLiteral("OK"), surface);
+    command1_ = new QPushButton(tr("OK"), surface);
     command1_->setGeometry(layout.rect("Command1"));
     command1_->setDefault(true);
     command1_->setFocus();

@@ -16,7 +16,8 @@ void Form1::WaitForConnection() {
     CheckSessionMode(mnuWaitForConnection);
     NewGame();
     GameActive = False;
-    SetStatus(GetIPHostName() + QStringLiteral(" Waiting..."));
+    //: %1 is this computer's name
+    SetStatus(tr("%1 Waiting...").arg(GetIPHostName()));
     shownAddress_ = GetIPAddress();
     unreadMessages_.clear();
     ListenOn(platform_.network.port);
@@ -28,7 +29,8 @@ void Form1::ListenOn(quint16 port) {
     listenPort_ = port;
     const QString portSuffix =
         port == NetworkSettings::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
-    Label2().setText(QStringLiteral("IP Address ") + shownAddress_ + portSuffix);
+    //: %1 is this computer's address, with its port where that is not the usual one
+    Label2().setText(tr("IP Address %1").arg(shownAddress_ + portSuffix));
     wsListen.setLocalPort(port);
     wsListen.listen();
 }
@@ -40,8 +42,8 @@ void Form1::ConnectToOpponent() {
     }
     CheckSessionMode(mnuConnectToOpponent);
     NewGame();
-    RemoteAddress = platform_.dialogs.inputBox(QStringLiteral("Input IP Address to Connect"),
-                                               QStringLiteral("0.0.0.0"));
+    RemoteAddress =
+        platform_.dialogs.inputBox(tr("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
     GameActive = False;
     AwaitingGreeting = True;
     unreadMessages_.clear();
@@ -60,7 +62,8 @@ void Form1::ConnectToOpponent() {
     connectHost_ = peer->host;
     connectFallbackLeft_ = !peer->port && platform_.network.fallback;
     wsClient.connectTo(peer->host, peer->port.value_or(platform_.network.port));
-    SetStatus(GetIPHostName() + QStringLiteral(" Connecting..."));
+    //: %1 is this computer's name
+    SetStatus(tr("%1 Connecting...").arg(GetIPHostName()));
     Label2().clear();
 }
 
@@ -113,7 +116,7 @@ void Form1::LoseConnection() {
         unreadMessages_.clear();
         return;
     }
-    platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
+    platform_.dialogs.msgBox(tr("Disconnected"));
     Disconnect();
 }
 

@@ -71,7 +71,8 @@ void Form1::HandleReceivedText(const QString& text) {
 
 void Form1::TakeGreeting(const QString& text) {
     ReceivedText = sanitizeGreeting(text);
-    SetStatus(LocalHostName + QStringLiteral(" Connected ") + ReceivedText);
+    //: %1 is this computer's name, %2 the other player's
+    SetStatus(tr("%1 Connected %2").arg(LocalHostName, ReceivedText));
     GameActive = True;
     if (!IsHost()) {
         setMouseIcon(imgBico);
@@ -89,7 +90,7 @@ void Form1::HandlePeerMessage() {
         return;
     }
     if (ReceivedText == QLatin1String("50")) {
-        platform_.dialogs.msgBox(QStringLiteral("Disconnected"));
+        platform_.dialogs.msgBox(tr("Disconnected"));
         mnusubGame_Click(mnuDisconnect);
         return;
     }
@@ -109,7 +110,7 @@ void Form1::HandlePeerMessage() {
     DropPiece(marker);
     peerMovedLast_ = true;
     if (YouWin() == True) {
-        ShowResult(QStringLiteral("You Lose"));
+        ShowResult(tr("You Lose"));
         return;
     }
     RedTurn = toBool16(host);

@@ -35,20 +35,19 @@ int Form1::Lobyte(std::int16_t wParam) {
 Bool16 Form1::SocketsInitialize() {
     SocketLibrary::StartupInfo info;
     if (platform_.sockets.startup(version1_1, info) != 0) {
-        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"),
-                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(tr("Winsock Not Responting"), Dialogs::Style::Exclamation,
+                                 tr("ERROR"));
         return False;
     }
     constexpr int minSockets = 1;
     if (info.maxSockets < minSockets) {
-        platform_.dialogs.msgBox(QStringLiteral("Want Winsock at less = %1").arg(minSockets));
+        platform_.dialogs.msgBox(tr("Want Winsock at less = %1").arg(minSockets));
         return False;
     }
     const int major = Lobyte(info.version);
     const int minor = Hibyte(info.version);
     if (major < 1 || (major == 1 && minor < 1)) {
-        platform_.dialogs.msgBox(
-            QStringLiteral("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
+        platform_.dialogs.msgBox(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
         return False;
     }
     return True;
@@ -56,8 +55,8 @@ Bool16 Form1::SocketsInitialize() {
 
 void Form1::SocketsCeanup() {
     if (platform_.sockets.cleanup() != 0) {
-        platform_.dialogs.msgBox(QStringLiteral("Winsock Not Responting"),
-                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(tr("Winsock Not Responting"), Dialogs::Style::Exclamation,
+                                 tr("ERROR"));
     }
 }
 
@@ -70,7 +69,7 @@ std::optional<QByteArray> Form1::OpenSessionForHostName() {
     std::array<char, hostNameLength> buffer{};
     if (platform_.sockets.hostName(buffer.data(), hostNameLength) == -1) {
         platform_.dialogs.msgBox(
-            QStringLiteral("Windows Sockets Error : %1").arg(platform_.sockets.lastError()));
+            tr("Windows Sockets Error : %1").arg(platform_.sockets.lastError()));
         SocketsCeanup();
         return std::nullopt;
     }
@@ -98,8 +97,8 @@ QString Form1::GetIPAddress() {
     }
     std::optional<QByteArray> address = platform_.sockets.firstAddress(name->trimmed());
     if (!address) {
-        platform_.dialogs.msgBox(QStringLiteral("Windows Not Responting"),
-                                 Dialogs::Style::Exclamation, QStringLiteral("ERROR"));
+        platform_.dialogs.msgBox(tr("Windows Not Responting"), Dialogs::Style::Exclamation,
+                                 tr("ERROR"));
         SocketsCeanup();
         return {};
     }

@@ -28,10 +28,6 @@ int pixelsAt(const QJsonArray& twips, int i) {
 
 FormLayout::FormLayout(const QString& resourcePath) : root_(readJson(resourcePath)) {}
 
-QString FormLayout::caption() const {
-    return root_.value("caption").toString();
-}
-
 QSize FormLayout::clientSize() const {
     return {pixels(root_.value("width").toInt()), pixels(root_.value("height").toInt())};
 }

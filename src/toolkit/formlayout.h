@@ -18,7 +18,6 @@ public:
     static constexpr int twipsPerPixel = 15;
     static int pixels(int twips) { return twips / twipsPerPixel; }
 
-    QString caption() const;
     QSize clientSize() const;
     QRect rect(const QString& control) const;
     Qt::Alignment alignment(const QString& control) const;

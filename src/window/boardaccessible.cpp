@@ -16,22 +16,20 @@ namespace tavelin {
 
 namespace {
 
+struct Board {
+    Q_DECLARE_TR_FUNCTIONS(Board)
+};
+
 QString contentWord(CellContent content) {
     switch (content) {
     case CellContent::Red:
-        return QStringLiteral("red");
+        return Board::tr("red");
     case CellContent::Blue:
-        return QStringLiteral("blue");
+        return Board::tr("blue");
     case CellContent::Empty:
         break;
     }
-    return QStringLiteral("empty");
-}
-
-QString sideName(CellContent side) {
-    QString name = contentWord(side);
-    name[0] = name[0].toUpper();
-    return name;
+    return Board::tr("empty", "a cell");
 }
 
 // The table's rows go from the top, as they are seen; the board's rows from the bottom.
@@ -135,10 +133,10 @@ public:
     int columnCount() const override { return board::columns; }
     int rowCount() const override { return board::rows; }
     QString columnDescription(int column) const override {
-        return QStringLiteral("Column %1").arg(column + 1);
+        return Board::tr("Column %1").arg(column + 1);
     }
     QString rowDescription(int row) const override {
-        return QStringLiteral("Row %1").arg(board::rows - row);
+        return Board::tr("Row %1").arg(board::rows - row);
     }
     // Nothing on the board is ever selected.
     int selectedCellCount() const override { return 0; }
@@ -237,38 +235,40 @@ void installBoardAccessibility() {
 }
 
 QString cellName(int cell, CellContent content) {
-    return QStringLiteral("Column %1, row %2: %3")
+    //: Read out for a cell of the board: %3 is what it holds, "red", "blue" or "empty"
+    return Board::tr("Column %1, row %2: %3")
         .arg(board::column(cell) + 1)
         .arg(board::row(cell) + 1)
         .arg(contentWord(content));
 }
 
 QString markerName(int marker) {
-    return QStringLiteral("Column %1").arg(marker - board::firstMarker + 1);
+    return Board::tr("Column %1").arg(marker - board::firstMarker + 1);
 }
 
 QString pieceSentence(int cell, CellContent content) {
-    const QString placed = QStringLiteral("%1, column %2, row %3.")
-                               .arg(sideName(content))
-                               .arg(board::column(cell) + 1)
+    const int column = board::column(cell) + 1;
+    const QString placed = (content == CellContent::Red ? Board::tr("Red, column %1, row %2.")
+                                                        : Board::tr("Blue, column %1, row %2."))
+                               .arg(column)
                                .arg(board::row(cell) + 1);
     return board::isTopRow(cell)
-               ? placed + QStringLiteral(" Column %1 is full.").arg(board::column(cell) + 1)
+               ? placed + QLatin1Char(' ') + Board::tr("Column %1 is full.").arg(column)
                : placed;
 }
 
 QString turnSentence(CellContent side) {
-    return QStringLiteral("%1 to play.").arg(sideName(side));
+    return side == CellContent::Red ? Board::tr("Red to play.") : Board::tr("Blue to play.");
 }
 
 QString columnContents(int pieces) {
     if (pieces == 0) {
-        return QStringLiteral("empty");
+        return Board::tr("empty", "a column");
     }
     if (pieces == board::rows) {
-        return QStringLiteral("full");
+        return Board::tr("full", "a column");
     }
-    return pieces == 1 ? QStringLiteral("1 piece") : QStringLiteral("%1 pieces").arg(pieces);
+    return pieces == 1 ? Board::tr("1 piece") : Board::tr("%n pieces", nullptr, pieces);
 }
 
 } // namespace tavelin

@@ -32,7 +32,7 @@ Form1::Form1(const Platform& platform)
       UnNext(builtIn("unnext", pieceSize)), imgRico(builtIn("redpointer", pointerSize)),
       imgBico(builtIn("bluepointer", pointerSize)), platform_(platform) {
     const FormLayout form(QStringLiteral(":/layouts/form1.json"));
-    setWindowTitle(form.caption());
+    setWindowTitle(tr("Tavelin"));
     surface_ = new FormSurface(form.clientSize(), this);
     setCentralWidget(surface_);
     buildBoard(form);
@@ -64,10 +64,10 @@ void Form1::buildBoard(const FormLayout& layout) {
     installBoardAccessibility();
     cellTable_ = new CellTable(surface_);
     cellTable_->setGeometry(left, topRowTop, width, bottomRowTop + size - topRowTop);
-    cellTable_->setAccessibleName(QStringLiteral("Board"));
+    cellTable_->setAccessibleName(tr("Board"));
     markerRow_ = new MarkerRow(surface_);
     markerRow_->setGeometry(left, markerTop, width, size);
-    markerRow_->setAccessibleName(QStringLiteral("Columns"));
+    markerRow_->setAccessibleName(tr("Columns"));
     narrator_ = std::make_unique<Narrator>(*this);
     for (int index = 0; index < board::elementCount; ++index) {
         const bool cell = board::isCell(index);
@@ -93,11 +93,11 @@ void Form1::buildLabels(const FormLayout& layout) {
 }
 
 void Form1::buildMenu() {
-    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
     mnusubGame_ = new MenuItemArray(mnuGame, gameMenuItems());
     connect(mnusubGame_, &MenuItemArray::clicked, this,
             [this](int index) { mnusubGame_Click(index); });
-    QAction* mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    QAction* mnuAbout = menuBar()->addAction(tr("&About"));
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     // Leaving by keyboard closes the window like any other close: a peer is told.
     auto* quit = new QAction(this);

@@ -20,6 +20,7 @@ enum GameMenuItem : int {
 // The mode items in the order every mode test reads them: the first checked one decides.
 enum class PlayMode { OnePlayer, TwoPlayers, WaitingForConnection, ConnectToOpponent, None };
 
-const std::array<MenuEntry, 10>& gameMenuItems();
+// In the language of the moment.
+std::array<MenuEntry, 10> gameMenuItems();
 
 } // namespace tavelin

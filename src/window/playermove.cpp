@@ -39,7 +39,7 @@ void Form1::PlayAgainstComputer(int Index) {
     if (RedTurn == True) {
         DropPiece(Index);
         if (YouWin() == True) {
-            ShowResult(QStringLiteral("You Win"));
+            ShowResult(tr("You Win"));
             GameActive = False;
             return;
         }
@@ -48,7 +48,7 @@ void Form1::PlayAgainstComputer(int Index) {
     ComputerTurn = True;
     TryWinStraight();
     if (YouWin() == True) {
-        ShowResult(QStringLiteral("You Lose"));
+        ShowResult(tr("You Lose"));
         GameActive = False;
     }
 }
@@ -66,7 +66,7 @@ void Form1::PlayNetworkMove(int Index) {
     SendToPeer(QString::number(Index));
     RedTurn = toBool16(!host);
     if (YouWin() == True) {
-        ShowResult(QStringLiteral("You Win"));
+        ShowResult(tr("You Win"));
     }
     GameActive = False;
 }
@@ -79,7 +79,7 @@ void Form1::PlayTwoPlayerMove(int Index) {
     }
     DropPiece(Index);
     if (YouWin() == True) {
-        ShowResult(RedTurn == True ? QStringLiteral("Red Win") : QStringLiteral("Blue Win"));
+        ShowResult(RedTurn == True ? tr("Red Win") : tr("Blue Win"));
         GameActive = False;
         return;
     }

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace tavelin {
+
+Translations::Translations(const QStringList& languages) {
+    // English has no catalogue: where it comes first, the search ends with it.
+    for (const QString& name : languages) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || install(language)) {
+            return;
+        }
+    }
+}
+
+bool Translations::install(const QLocale& locale) {
+    if (!game_.load(locale, QStringLiteral("tavelin"), QStringLiteral("_"),
+                    QStringLiteral(":/i18n"))) {
+        return false;
+    }
+    QCoreApplication::installTranslator(&game_);
+    // Qt's texts in the same language only, never in one the game does not speak.
+    if (qt_.load(QLocale(game_.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_);
+    }
+    return true;
+}
+
+} // namespace tavelin
