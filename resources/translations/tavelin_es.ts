@@ -127,6 +127,13 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>
@@ -253,7 +260,7 @@ En este equipo, los puertos por debajo de 1024 están reservados al administrado
     </message>
     <message>
         <source>E-MAIL : %1</source>
-        <translation>CORREO: %1</translation>
+        <translation>E-MAIL: %1</translation>
     </message>
     <message>
         <source>URL : %1</source>

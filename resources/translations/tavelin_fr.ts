@@ -127,6 +127,13 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>
@@ -218,7 +225,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>&amp;Partie</translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -253,7 +260,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>E-MAIL : %1</source>
-        <translation>COURRIEL : %1</translation>
+        <translation>E-MAIL : %1</translation>
     </message>
     <message>
         <source>URL : %1</source>

@@ -128,6 +128,13 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

@@ -127,6 +127,13 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

@@ -126,6 +126,13 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>
@@ -252,7 +259,7 @@ Ports below 1024 are reserved for the administrator on this computer. Start Tave
     </message>
     <message>
         <source>E-MAIL : %1</source>
-        <translation>电子邮件：%1</translation>
+        <translation>邮箱：%1</translation>
     </message>
     <message>
         <source>URL : %1</source>

@@ -32,6 +32,8 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
     dialog.setWindowTitle(titleOrDefault({}));
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // Qt's own catalogues lack some of the game's languages (Swedish, in Qt 6.4).
+    dialog.setCancelButtonText(tr("Cancel"));
     const HandlerGate::ModalScope modal;
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -3,6 +3,8 @@
 
 #include "toolkit/dialogs.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace tavelin {
@@ -11,6 +13,8 @@ namespace tavelin {
 // it is unless told otherwise. A box opened from a modal dialog (the About box's links) goes
 // over that dialog instead, not hidden behind it.
 class QtDialogs final : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
     // What a box goes over: the modal dialog in front, if any, else the owner.
