@@ -5,11 +5,11 @@
     <name>Board</name>
     <message>
         <source>red</source>
-        <translation>红</translation>
+        <translation>红色</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation>蓝</translation>
+        <translation>蓝色</translation>
     </message>
     <message>
         <source>empty</source>
