@@ -3,6 +3,7 @@
 # it, and gettext's for the desktop entry and the metainfo. English is the source language.
 # `cmake --build <dir> --target update_translations` brings new or changed texts into both.
 file(STRINGS resources/po/LINGUAS TAVELIN_LANGUAGES REGEX "^[^#]")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/po/LINGUAS)
 
 file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS src/*.cpp src/*.h)
 list(TRANSFORM TAVELIN_LANGUAGES REPLACE "(.+)" "resources/translations/tavelin_\\1.ts"
