@@ -35,13 +35,14 @@ install(FILES ${TAVELIN_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/meta
 # names the licence, which Debian systems keep in /usr/share/common-licenses.
 find_program(GZIP gzip REQUIRED)
 set(docs_dir ${CMAKE_INSTALL_DATADIR}/doc/tavelin)
-foreach(page tavelin.6 debian/changelog)
+configure_file(resources/tavelin.6.in ${CMAKE_CURRENT_BINARY_DIR}/tavelin.6 @ONLY)
+foreach(page ${CMAKE_CURRENT_BINARY_DIR}/tavelin.6 ${CMAKE_CURRENT_SOURCE_DIR}/resources/debian/changelog)
     get_filename_component(name ${page} NAME)
     set(packed ${CMAKE_CURRENT_BINARY_DIR}/packed/${name}.gz)
     add_custom_command(OUTPUT ${packed}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packed
-        COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/resources/${page} > ${packed}
-        DEPENDS resources/${page} VERBATIM)
+        COMMAND ${GZIP} -9n -c ${page} > ${packed}
+        DEPENDS ${page} VERBATIM)
     list(APPEND packed_pages ${packed})
 endforeach()
 add_custom_target(packed_pages ALL DEPENDS ${packed_pages})
@@ -67,8 +68,8 @@ endforeach()
 add_custom_target(icons ALL DEPENDS ${icons})
 
 set(CPACK_PACKAGE_NAME tavelin)
-set(CPACK_PACKAGE_VENDOR "The Tavelin developers")
-set(CPACK_PACKAGE_CONTACT "The Tavelin developers <tavelin@example.org>")
+set(CPACK_PACKAGE_VENDOR "${TAVELIN_AUTHOR}")
+set(CPACK_PACKAGE_CONTACT "${TAVELIN_AUTHOR} <${TAVELIN_EMAIL}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "four in a row against the computer, a friend or the network")
 set(CPACK_PACKAGE_DESCRIPTION "Drop red and blue pieces into a board of seven columns and
 six rows: the first side with four in a line, across, up or diagonally, wins.
@@ -77,7 +78,7 @@ Play against the computer, which answers every move at once, with a friend at
 the same computer, or over the network, where one computer waits and the other
 connects to its address. The game is played with the mouse or the keyboard,
 and screen readers can read and play its board.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://tavelin.example.org")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)

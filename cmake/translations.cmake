@@ -6,10 +6,21 @@ file(STRINGS resources/po/LINGUAS TAVELIN_LANGUAGES REGEX "^[^#]")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/po/LINGUAS)
 
 file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS src/*.cpp src/*.h)
+list(APPEND translated_sources ${TAVELIN_GENERATED_DIR}/about/projectinfo.h)
 list(TRANSFORM TAVELIN_LANGUAGES REPLACE "(.+)" "resources/translations/tavelin_\\1.ts"
      OUTPUT_VARIABLE ts_files)
 qt_add_translations(tavelin_core TS_FILES ${ts_files} SOURCES ${translated_sources}
                     LUPDATE_OPTIONS -locations none -no-obsolete)
+# English needs a catalogue only for its plural forms ("1 piece", "2 pieces"); it is used in the
+# C locale too.
+set(english_plurals resources/translations/tavelin_en.ts)
+add_custom_target(tavelin_english_plurals)
+qt_add_lupdate(tavelin_english_plurals TS_FILES ${english_plurals} SOURCES ${translated_sources}
+               INCLUDE_DIRECTORIES src OPTIONS -locations none -no-obsolete -pluralonly)
+qt_add_lrelease(tavelin_english_plurals TS_FILES ${english_plurals}
+                QM_FILES_OUTPUT_VARIABLE english_plurals_qm)
+qt_add_resources(tavelin_core english_plurals PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}
+                 FILES ${english_plurals_qm})
 
 # The desktop entry's and the metainfo's texts: their template, and each language's
 # translations of it (merged into the two files by install.cmake).
@@ -18,7 +29,8 @@ find_program(MSGMERGE msgmerge REQUIRED)
 find_program(MSGFMT msgfmt REQUIRED)
 set(po_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources/po)
 set(desktop_source ${CMAKE_CURRENT_SOURCE_DIR}/resources/${TAVELIN_APP_ID}.desktop.in)
-set(metainfo_source ${CMAKE_CURRENT_SOURCE_DIR}/resources/${TAVELIN_APP_ID}.metainfo.xml)
+set(metainfo_source ${CMAKE_CURRENT_BINARY_DIR}/untranslated/${TAVELIN_APP_ID}.metainfo.xml)
+configure_file(resources/${TAVELIN_APP_ID}.metainfo.xml.in ${metainfo_source} @ONLY)
 set(TAVELIN_POT ${CMAKE_CURRENT_BINARY_DIR}/tavelin.pot)
 add_custom_command(OUTPUT ${TAVELIN_POT}
     COMMAND ${XGETTEXT} --language=Desktop --no-location -o ${TAVELIN_POT} ${desktop_source}

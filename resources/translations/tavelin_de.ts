@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>rot</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blau</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>leer</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Reihe %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Spalte %1, Reihe %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>voll</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 Stein</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n Stein</numerusform>
             <numerusform>%n Steine</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Spalte %1, Reihe %2: rot</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Spalte %1, Reihe %2: blau</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Spalte %1, Reihe %2: leer</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -84,7 +79,7 @@
     </message>
     <message>
         <source>Four in a row against the computer, a friend at the same machine, or over the network.</source>
-        <translation>Vier in einer Reihe gegen den Computer, gegen Freunde am selben Rechner oder über das Netzwerk.</translation>
+        <translation>Vier in einer Reihe gegen den Computer, zu zweit am selben Rechner oder über das Netzwerk.</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535</source>
@@ -156,7 +151,7 @@
     <message>
         <source>%1 Connecting...</source>
         <extracomment>%1 is this computer&apos;s name</extracomment>
-        <translation>%1 verbindet...</translation>
+        <translation>%1 verbindet sich...</translation>
     </message>
     <message>
         <source>Disconnected</source>

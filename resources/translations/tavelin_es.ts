@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>roja</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>azul</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>vacía</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Columna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Fila %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Columna %1, fila %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>llena</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 ficha</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n ficha</numerusform>
             <numerusform>%n fichas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Columna %1, fila %2: roja</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Columna %1, fila %2: azul</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Columna %1, fila %2: vacía</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -84,7 +79,7 @@
     </message>
     <message>
         <source>Four in a row against the computer, a friend at the same machine, or over the network.</source>
-        <translation>Cuatro en línea contra el ordenador, con un amigo en el mismo equipo o en red.</translation>
+        <translation>Cuatro en raya contra el ordenador, con un amigo en el mismo equipo o en red.</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535</source>
@@ -287,7 +282,7 @@ En este equipo, los puertos por debajo de 1024 están reservados al administrado
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>El otro lado no envió nada a tiempo.</translation>
+        <translation>El rival no envió nada a tiempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>vide</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Rangée %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Colonne %1, rangée %2 : %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>pleine</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 pion</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n pion</numerusform>
             <numerusform>%n pions</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Colonne %1, rangée %2 : rouge</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Colonne %1, rangée %2 : bleu</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Colonne %1, rangée %2 : vide</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -173,19 +168,19 @@
     </message>
     <message>
         <source>Cannot wait for a connection on port %1: %2</source>
-        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2</translation>
+        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2</translation>
     </message>
     <message>
         <source>Cannot wait for a connection on port %1: %2
 
 Ports below 1024 are reserved for the administrator on this computer. Start Tavelin with --port and a number of 1024 or more (for example: tavelin --port 10007); the other player connects to that port, typing the address as address:port.</source>
-        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2
+        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2
 
-Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;administrateur. Lancez Tavelin avec --port et un nombre supérieur ou égal à 1024 (par exemple : tavelin --port 10007) ; l&apos;autre joueur se connecte à ce port en saisissant l&apos;adresse sous la forme adresse:port.</translation>
+Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;administrateur. Lancez Tavelin avec --port et un nombre supérieur ou égal à 1024 (par exemple : tavelin --port 10007) ; l&apos;autre joueur se connecte à ce port en saisissant l&apos;adresse sous la forme adresse:port.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
-        <translation>Impossible de se connecter à %1 : %2</translation>
+        <translation>Impossible de se connecter à %1 : %2</translation>
     </message>
     <message>
         <source>Winsock Not Responting</source>
@@ -205,7 +200,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>Windows Sockets Error : %1</source>
-        <translation>Erreur Windows Sockets : %1</translation>
+        <translation>Erreur Windows Sockets : %1</translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -237,11 +232,11 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>Red Win</source>
-        <translation>Rouge gagne</translation>
+        <translation>Les rouges gagnent</translation>
     </message>
     <message>
         <source>Blue Win</source>
-        <translation>Bleu gagne</translation>
+        <translation>Les bleus gagnent</translation>
     </message>
 </context>
 <context>
@@ -256,15 +251,15 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>BY : %1</source>
-        <translation>PAR : %1</translation>
+        <translation>PAR : %1</translation>
     </message>
     <message>
         <source>E-MAIL : %1</source>
-        <translation>E-MAIL : %1</translation>
+        <translation>E-MAIL : %1</translation>
     </message>
     <message>
         <source>URL : %1</source>
-        <translation>SITE : %1</translation>
+        <translation>SITE : %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -274,7 +269,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
         <source>No program could be started for this address:
 
 %1</source>
-        <translation>Aucun programme n&apos;a pu être lancé pour cette adresse :
+        <translation>Aucun programme n&apos;a pu être lancé pour cette adresse :
 
 %1</translation>
     </message>
@@ -287,7 +282,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>L&apos;autre côté n&apos;a rien envoyé à temps.</translation>
+        <translation>L&apos;adversaire n&apos;a rien envoyé à temps.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

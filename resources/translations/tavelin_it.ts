@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>rossa</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blu</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>vuota</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Colonna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Riga %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Colonna %1, riga %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>piena</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 pedina</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n pedina</numerusform>
             <numerusform>%n pedine</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Colonna %1, riga %2: rossa</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Colonna %1, riga %2: blu</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Colonna %1, riga %2: vuota</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -287,7 +282,7 @@ Su questo computer le porte sotto la 1024 sono riservate all&apos;amministratore
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>L&apos;altro lato non ha inviato nulla in tempo.</translation>
+        <translation>L&apos;avversario non ha inviato nulla in tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

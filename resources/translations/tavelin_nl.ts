@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>rood</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blauw</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>leeg</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Kolom %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Rij %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Kolom %1, rij %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>vol</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 schijf</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n schijf</numerusform>
             <numerusform>%n schijven</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Kolom %1, rij %2: rood</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Kolom %1, rij %2: blauw</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Kolom %1, rij %2: leeg</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -287,7 +282,7 @@ Poorten onder 1024 zijn op deze computer voorbehouden aan de beheerder. Start Ta
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>De andere kant stuurde niet op tijd iets.</translation>
+        <translation>De tegenstander stuurde niet op tijd iets.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>czerwone</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>niebieskie</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>puste</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Kolumna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Wiersz %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Kolumna %1, wiersz %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,10 +41,6 @@
         <comment>a column</comment>
         <translation>pełna</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 pionek</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
@@ -70,6 +48,23 @@
             <numerusform>%n pionki</numerusform>
             <numerusform>%n pionków</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Kolumna %1, wiersz %2: czerwone</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Kolumna %1, wiersz %2: niebieskie</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Kolumna %1, wiersz %2: puste</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

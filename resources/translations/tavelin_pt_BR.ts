@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>vermelha</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>azul</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>vazia</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Coluna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Linha %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Coluna %1, linha %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>cheia</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 peça</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n peça</numerusform>
             <numerusform>%n peças</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Coluna %1, linha %2: vermelha</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Coluna %1, linha %2: azul</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Coluna %1, linha %2: vazia</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -287,7 +282,7 @@ Neste computador, as portas abaixo de 1024 são reservadas ao administrador. Ini
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>O outro lado não enviou nada a tempo.</translation>
+        <translation>O adversário não enviou nada a tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>красная</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>синяя</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>пусто</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Столбец %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Ряд %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Столбец %1, ряд %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,10 +41,6 @@
         <comment>a column</comment>
         <translation>заполнен</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 фишка</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
@@ -70,6 +48,23 @@
             <numerusform>%n фишки</numerusform>
             <numerusform>%n фишек</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Столбец %1, ряд %2: красная</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Столбец %1, ряд %2: синяя</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Столбец %1, ряд %2: пусто</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -161,7 +156,7 @@
     </message>
     <message>
         <source>Disconnected</source>
-        <translation>Соединение разорвано</translation>
+        <translation>Подключение разорвано</translation>
     </message>
     <message>
         <source>%1 Connected %2</source>

@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>röd</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>blå</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>tom</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>Kolumn %1</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>Rad %1</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>Kolumn %1, rad %2: %3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,16 +41,29 @@
         <comment>a column</comment>
         <translation>full</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 bricka</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n bricka</numerusform>
             <numerusform>%n brickor</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>Kolumn %1, rad %2: röd</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>Kolumn %1, rad %2: blå</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>Kolumn %1, rad %2: tom</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

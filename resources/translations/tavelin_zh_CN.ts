@@ -4,30 +4,12 @@
 <context>
     <name>Board</name>
     <message>
-        <source>red</source>
-        <translation>红色</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>蓝色</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>a cell</comment>
-        <translation>空</translation>
-    </message>
-    <message>
         <source>Column %1</source>
         <translation>第 %1 列</translation>
     </message>
     <message>
         <source>Row %1</source>
         <translation>第 %1 行</translation>
-    </message>
-    <message>
-        <source>Column %1, row %2: %3</source>
-        <extracomment>Read out for a cell of the board: %3 is what it holds, &quot;red&quot;, &quot;blue&quot; or &quot;empty&quot;</extracomment>
-        <translation>第 %1 列，第 %2 行：%3</translation>
     </message>
     <message>
         <source>Red, column %1, row %2.</source>
@@ -59,15 +41,28 @@
         <comment>a column</comment>
         <translation>已满</translation>
     </message>
-    <message>
-        <source>1 piece</source>
-        <translation>1 枚棋子</translation>
-    </message>
     <message numerus="yes">
         <source>%n pieces</source>
         <translation>
             <numerusform>%n 枚棋子</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: red</source>
+        <translation>第 %1 列，第 %2 行：红色</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: blue</source>
+        <translation>第 %1 列，第 %2 行：蓝色</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2: empty</source>
+        <translation>第 %1 列，第 %2 行：空</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Joins two sentences that are read out one after the other</extracomment>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -137,7 +132,7 @@
     <message>
         <source>%1 Waiting...</source>
         <extracomment>%1 is this computer&apos;s name</extracomment>
-        <translation>%1 等待中...</translation>
+        <translation>%1 等待中…</translation>
     </message>
     <message>
         <source>IP Address %1</source>
@@ -155,7 +150,7 @@
     <message>
         <source>%1 Connecting...</source>
         <extracomment>%1 is this computer&apos;s name</extracomment>
-        <translation>%1 正在连接...</translation>
+        <translation>%1 正在连接…</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -164,7 +159,7 @@
     <message>
         <source>%1 Connected %2</source>
         <extracomment>%1 is this computer&apos;s name, %2 the other player&apos;s</extracomment>
-        <translation>%1 已连接 %2</translation>
+        <translation>%1 已连接到 %2</translation>
     </message>
     <message>
         <source>You Lose</source>

@@ -14,7 +14,7 @@
 namespace tavelin {
 
 namespace {
-Label* placeLabel(const FormLayout& layout, const QString& name, const QString& text,
+Label* placeLabel(const FormLayout& layout, const char* name, const QString& text,
                   QWidget* surface) {
     auto* label = new Label(layout.rect(name), layout.alignment(name), surface);
     label->setText(text);
@@ -80,7 +80,7 @@ void Form2::showLinkColours(bool mailUnderMouse, bool webUnderMouse) {
 }
 
 void Form2::Label13_Click() {
-    openLink(QUrl(QString::fromLatin1(project::webScheme) + project::webAddress));
+    openLink(QUrl(QString(project::webScheme) + project::webAddress));
 }
 
 void Form2::Label2_Click() {

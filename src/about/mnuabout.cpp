@@ -8,8 +8,7 @@ namespace tavelin {
 // The About box, modal over the game: the game takes no input until it is closed.
 void Form1::mnuAbout_Click() {
     Form2 about(platform_.urls, platform_.dialogs, this);
-    const HandlerGate::ModalScope modal;
-    about.exec();
+    HandlerGate::runModal(about);
 }
 
 } // namespace tavelin

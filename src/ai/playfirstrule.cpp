@@ -20,10 +20,7 @@ bool Form1::PlayFirstRule(std::span<const Rule> rules, CellContent colour) {
     if (match == rules.end()) {
         return false;
     }
-    setCell(match->target, CellContent::Blue);
-    if (board::isTopRow(match->target)) {
-        hideMarker(board::markerAbove(match->target)); // the column is full now
-    }
+    PlacePiece(match->target, CellContent::Blue);
     return true;
 }
 

@@ -25,12 +25,12 @@ void Form1::TryWinStraight() {
 void Form1::PlayOpeningMove() {
     constexpr int middle = 3;
     if (cellHolds(middle, CellContent::Empty)) {
-        setCell(middle, CellContent::Blue);
+        PlacePiece(middle, CellContent::Blue);
         return;
     }
     platform_.random.seedFromClock();
     const auto draw = static_cast<int>(std::floor(double{platform_.random.next()} * 100.0));
-    setCell(draw > 50 ? middle - 1 : middle + 1, CellContent::Blue);
+    PlacePiece(draw > 50 ? middle - 1 : middle + 1, CellContent::Blue);
 }
 
 } // namespace tavelin

@@ -22,7 +22,7 @@ bool isMessage(QStringView text) {
 }
 
 bool beginsMessage(QChar first) {
-    return first == '4' || first == '5';
+    return first == u'4' || first == u'5';
 }
 } // namespace
 
@@ -59,19 +59,19 @@ std::optional<PeerAddress> parsePeerAddress(const QString& typed) {
     const QString text = typed.trimmed();
     QString host = text;
     std::optional<QString> port;
-    if (text.startsWith('[')) {
-        const qsizetype close = text.indexOf(']');
+    if (text.startsWith(u'[')) {
+        const qsizetype close = text.indexOf(u']');
         const QString rest = close < 0 ? QString() : text.mid(close + 1);
-        if (close < 0 || (!rest.isEmpty() && !rest.startsWith(':'))) {
+        if (close < 0 || (!rest.isEmpty() && !rest.startsWith(u':'))) {
             return std::nullopt;
         }
         host = text.mid(1, close - 1);
         if (!rest.isEmpty()) {
             port = rest.mid(1);
         }
-    } else if (text.count(':') == 1) { // more colons: a bare IPv6 address
-        host = text.section(':', 0, 0);
-        port = text.section(':', 1);
+    } else if (text.count(u':') == 1) { // more colons: a bare IPv6 address
+        host = text.section(u':', 0, 0);
+        port = text.section(u':', 1);
     }
     if (host.isEmpty()) {
         return std::nullopt;

@@ -16,7 +16,7 @@ QString dottedDecimal(const QByteArray& address) {
     for (const char byte : address) {
         parts.append(QString::number(static_cast<unsigned char>(byte)));
     }
-    return parts.join('.');
+    return parts.join(u'.');
 }
 
 bool isLoopback(const QByteArray& address) {

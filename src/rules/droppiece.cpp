@@ -24,10 +24,7 @@ void Form1::DropPiece(int markerIndex) {
     }
     for (int cell = marker - board::firstMarker; cell < board::cellCount; cell += board::columns) {
         if (cellHolds(cell, CellContent::Empty)) {
-            setCell(cell, RedTurn == True ? CellContent::Red : CellContent::Blue);
-            if (board::isTopRow(cell)) {
-                hideMarker(marker);
-            }
+            PlacePiece(cell, RedTurn == True ? CellContent::Red : CellContent::Blue);
             return;
         }
     }

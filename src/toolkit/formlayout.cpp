@@ -21,6 +21,10 @@ QJsonObject readJson(const QString& path) {
     return document.object();
 }
 
+QJsonValue field(const QJsonObject& object, const char* name) {
+    return object.value(QLatin1StringView(name));
+}
+
 int pixelsAt(const QJsonArray& twips, int i) {
     return FormLayout::pixels(twips.at(i).toInt());
 }
@@ -29,33 +33,33 @@ int pixelsAt(const QJsonArray& twips, int i) {
 FormLayout::FormLayout(const QString& resourcePath) : root_(readJson(resourcePath)) {}
 
 QSize FormLayout::clientSize() const {
-    return {pixels(root_.value("width").toInt()), pixels(root_.value("height").toInt())};
+    return {pixels(field(root_, "width").toInt()), pixels(field(root_, "height").toInt())};
 }
 
-QJsonObject FormLayout::control(const QString& name) const {
-    return root_.value("controls").toObject().value(name).toObject();
+QJsonObject FormLayout::control(const char* name) const {
+    return field(field(root_, "controls").toObject(), name).toObject();
 }
 
-QRect FormLayout::rect(const QString& control) const {
-    const QJsonArray place = this->control(control).value("place").toArray();
+QRect FormLayout::rect(const char* control) const {
+    const QJsonArray place = field(this->control(control), "place").toArray();
     return {pixelsAt(place, 0), pixelsAt(place, 1), pixelsAt(place, 2), pixelsAt(place, 3)};
 }
 
-Qt::Alignment FormLayout::alignment(const QString& control) const {
-    const QString align = this->control(control).value("align").toString();
-    const Qt::Alignment horizontal = align == "right"    ? Qt::AlignRight
-                                     : align == "centre" ? Qt::AlignHCenter
-                                                         : Qt::AlignLeft;
+Qt::Alignment FormLayout::alignment(const char* control) const {
+    const QString align = field(this->control(control), "align").toString();
+    const Qt::Alignment horizontal = align == QLatin1StringView("right")    ? Qt::AlignRight
+                                     : align == QLatin1StringView("centre") ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft;
     return horizontal | Qt::AlignVCenter;
 }
 
-QLine FormLayout::line(const QString& control) const {
-    const QJsonArray ends = this->control(control).value("line").toArray();
+QLine FormLayout::line(const char* control) const {
+    const QJsonArray ends = field(this->control(control), "line").toArray();
     return {pixelsAt(ends, 0), pixelsAt(ends, 1), pixelsAt(ends, 2), pixelsAt(ends, 3)};
 }
 
-int FormLayout::measure(const QString& group, const QString& key) const {
-    return pixels(root_.value(group).toObject().value(key).toInt());
+int FormLayout::measure(const char* group, const char* key) const {
+    return pixels(field(field(root_, group).toObject(), key).toInt());
 }
 
 } // namespace tavelin

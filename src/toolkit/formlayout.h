@@ -19,14 +19,15 @@ public:
     static int pixels(int twips) { return twips / twipsPerPixel; }
 
     QSize clientSize() const;
-    QRect rect(const QString& control) const;
-    Qt::Alignment alignment(const QString& control) const;
-    QLine line(const QString& control) const;
+    // Controls and measures are named as the layout file names them.
+    QRect rect(const char* control) const;
+    Qt::Alignment alignment(const char* control) const;
+    QLine line(const char* control) const;
     // A single measure, such as the board's pitch: `group`.`key`.
-    int measure(const QString& group, const QString& key) const;
+    int measure(const char* group, const char* key) const;
 
 private:
-    QJsonObject control(const QString& name) const;
+    QJsonObject control(const char* name) const;
 
     QJsonObject root_;
 };

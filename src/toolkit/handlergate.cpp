@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/handlergate.h"
 
+#include <QDialog>
 #include <QMetaObject>
 
 namespace tavelin {
@@ -19,6 +20,11 @@ HandlerGate::ModalScope::~ModalScope() {
     if (--gate.modalDepth_ == 0 && !gate.waiting_.empty()) {
         gate.scheduleDelivery();
     }
+}
+
+int HandlerGate::runModal(QDialog& dialog) {
+    const ModalScope modal;
+    return dialog.exec();
 }
 
 bool HandlerGate::isOpen() {

@@ -23,8 +23,7 @@ void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
                     titleOrDefault(title), text, QMessageBox::Ok, windowInFront(owner_));
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
-    const HandlerGate::ModalScope modal;
-    box.exec();
+    HandlerGate::runModal(box);
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
@@ -34,8 +33,7 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
     dialog.setTextValue(defaultText);
     // Qt's own catalogues lack some of the game's languages (Swedish, in Qt 6.4).
     dialog.setCancelButtonText(tr("Cancel"));
-    const HandlerGate::ModalScope modal;
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return HandlerGate::runModal(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 } // namespace tavelin

@@ -6,14 +6,19 @@
 
 namespace tavelin {
 
+// English keeps the source texts and has a catalogue only for its plural forms: where English
+// comes first, or no language of the user's has a catalogue, that one is used.
 Translations::Translations(const QStringList& languages) {
-    // English has no catalogue: where it comes first, the search ends with it.
     for (const QString& name : languages) {
         const QLocale language(name);
-        if (language.language() == QLocale::English || install(language)) {
+        if (language.language() == QLocale::English) {
+            break;
+        }
+        if (install(language)) {
             return;
         }
     }
+    install(QLocale(QLocale::English));
 }
 
 bool Translations::install(const QLocale& locale) {

@@ -16,7 +16,7 @@ public:
     Q_DISABLE_COPY_MOVE(Translations)
     ~Translations() = default;
 
-    // "de_DE", "pt_BR", …; empty when the texts stay English.
+    // The catalogue's language: "de_DE", "pt_BR", …, or "en" where the texts stay English.
     QString language() const { return game_.language(); }
 
 private:

@@ -20,18 +20,6 @@ struct Board {
     Q_DECLARE_TR_FUNCTIONS(Board)
 };
 
-QString contentWord(CellContent content) {
-    switch (content) {
-    case CellContent::Red:
-        return Board::tr("red");
-    case CellContent::Blue:
-        return Board::tr("blue");
-    case CellContent::Empty:
-        break;
-    }
-    return Board::tr("empty", "a cell");
-}
-
 // The table's rows go from the top, as they are seen; the board's rows from the bottom.
 int tableRow(int cell) {
     return board::rows - 1 - board::row(cell);
@@ -235,11 +223,10 @@ void installBoardAccessibility() {
 }
 
 QString cellName(int cell, CellContent content) {
-    //: Read out for a cell of the board: %3 is what it holds, "red", "blue" or "empty"
-    return Board::tr("Column %1, row %2: %3")
-        .arg(board::column(cell) + 1)
-        .arg(board::row(cell) + 1)
-        .arg(contentWord(content));
+    const QString name = content == CellContent::Red    ? Board::tr("Column %1, row %2: red")
+                         : content == CellContent::Blue ? Board::tr("Column %1, row %2: blue")
+                                                        : Board::tr("Column %1, row %2: empty");
+    return name.arg(board::column(cell) + 1).arg(board::row(cell) + 1);
 }
 
 QString markerName(int marker) {
@@ -247,14 +234,14 @@ QString markerName(int marker) {
 }
 
 QString pieceSentence(int cell, CellContent content) {
-    const int column = board::column(cell) + 1;
-    const QString placed = (content == CellContent::Red ? Board::tr("Red, column %1, row %2.")
-                                                        : Board::tr("Blue, column %1, row %2."))
-                               .arg(column)
-                               .arg(board::row(cell) + 1);
-    return board::isTopRow(cell)
-               ? placed + QLatin1Char(' ') + Board::tr("Column %1 is full.").arg(column)
-               : placed;
+    return (content == CellContent::Red ? Board::tr("Red, column %1, row %2.")
+                                        : Board::tr("Blue, column %1, row %2."))
+        .arg(board::column(cell) + 1)
+        .arg(board::row(cell) + 1);
+}
+
+QString columnFullSentence(int column) {
+    return Board::tr("Column %1 is full.").arg(column + 1);
 }
 
 QString turnSentence(CellContent side) {
@@ -268,7 +255,16 @@ QString columnContents(int pieces) {
     if (pieces == board::rows) {
         return Board::tr("full", "a column");
     }
-    return pieces == 1 ? Board::tr("1 piece") : Board::tr("%n pieces", nullptr, pieces);
+    return Board::tr("%n pieces", nullptr, pieces);
+}
+
+QString sentences(const QStringList& said) {
+    QString text = said.value(0);
+    for (qsizetype next = 1; next < said.size(); ++next) {
+        //: Joins two sentences that are read out one after the other
+        text = Board::tr("%1 %2").arg(text, said.at(next));
+    }
+    return text;
 }
 
 } // namespace tavelin

@@ -13,13 +13,16 @@ namespace tavelin {
 void installBoardAccessibility();
 
 // In words, with columns numbered 1 to 7 from the left (as the number keys go) and rows 1 to 6
-// from the bottom: "Column 4, row 1: red", "Column 4", a piece placed: "Blue, column 4, row 1."
-// (and "Column 4 is full." when it fills the column), whose turn it is: "Red to play.", and
-// what a column holds: "empty", "1 piece", "full".
+// from the bottom: "Column 4, row 1: red", "Column 4", a piece placed: "Blue, column 4, row 1.",
+// a column that fills: "Column 4 is full.", whose turn it is: "Red to play.", and what a column
+// holds: "empty", "1 piece", "full". Sentences told together are joined as the language joins
+// them.
 QString cellName(int cell, CellContent content);
 QString markerName(int marker);
 QString pieceSentence(int cell, CellContent content);
+QString columnFullSentence(int column);
 QString turnSentence(CellContent side);
 QString columnContents(int pieces);
+QString sentences(const QStringList& said);
 
 } // namespace tavelin

@@ -109,9 +109,6 @@ void Form1::buildMenu() {
 void Form1::setCell(int cell, CellContent content) {
     Image1(cell).setPicture(picture(content));
     Image1(cell).setAccessibleName(cellName(cell, content));
-    if (content != CellContent::Empty) {
-        narrator_->note(pieceSentence(cell, content));
-    }
 }
 
 bool Form1::markerVisible(int marker) const {

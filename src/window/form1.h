@@ -90,7 +90,9 @@ public:
     void Image1_MouseMove(int Index);
     void Form_MouseMove();
 
-    // Rules.
+    // Rules. Every piece played goes on the board through PlacePiece; setCell alone only sets
+    // up a board.
+    void PlacePiece(int cell, CellContent colour);
     void DropPiece(int markerIndex);
     Bool16 YouWin();
     bool AnyColumnOpen() const;

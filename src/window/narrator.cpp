@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/narrator.h"
 
+#include "window/boardaccessible.h"
+
 namespace tavelin {
 
 Notice::Notice(QWidget* window) : QWidget(window) {
@@ -9,19 +11,13 @@ Notice::Notice(QWidget* window) : QWidget(window) {
     hide();
 }
 
-// A handler notes a few sentences: a move, a reply, a full column, the turn. Pieces placed with
-// no handler to tell them (setting up a board) leave only the latest few waiting.
 void Narrator::note(const QString& sentence) {
-    constexpr qsizetype kept = 8;
-    if (noted_.size() == kept) {
-        noted_.removeFirst();
-    }
     noted_.append(sentence);
 }
 
 void Narrator::tellNoted() {
     if (!noted_.isEmpty()) {
-        tell(noted_.join(QLatin1Char(' ')));
+        tell(sentences(noted_));
         noted_.clear();
     }
 }
