@@ -2,6 +2,7 @@
 #include "net/socketlibrary.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
+#include "toolkit/heldkeys.h"
 #include "toolkit/picture.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/translations.h"
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
+    tavelin::HeldKeys::askForPlainRepeats();
     const tavelin::Translations translations{QLocale().uiLanguages()};
     const std::optional<tavelin::NetworkSettings> network = networkFromCommandLine();
     if (!network) {

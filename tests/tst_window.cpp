@@ -4,6 +4,7 @@
 #include "about/form2.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
+#include "toolkit/linklabel.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/qtdialogs.h"
@@ -18,6 +19,8 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+
+#include <random>
 
 using namespace tavelin;
 using namespace tavelin::test;
@@ -59,10 +62,14 @@ class TestWindow : public QObject {
     std::unique_ptr<TestGame> game;
     Form1* form = nullptr;
 
-    // Where an element stands in the window's client area.
-    QRect placeOf(int element) const {
-        const PictureBox& box = form->Image1(element);
-        return {box.mapTo(form->centralWidget(), QPoint()), box.size()};
+    // The column of the board's element that assistive technology is told has the focus.
+    int focusedColumn() const {
+        for (int element = 0; element < 49; ++element) {
+            if (accessible(form->Image1(element))->state().focused) {
+                return element % 7;
+            }
+        }
+        return -1;
     }
     // 'N' for a highlighted marker, 'u' for a plain one, '-' for a hidden one.
     QString markerLooks() const {
@@ -84,9 +91,6 @@ private slots:
 
     // Run at scale factor 2: drawn for the screen, the pointer at its logical size.
     void startsReadyForOnePlayer() {
-        const QImage drawn = form->grab().toImage();
-        QCOMPARE(drawn.pixelColor(form->centralWidget()->mapTo(form, QPoint(5, 5)) * 2),
-                 QColor(Qt::white));
         QCOMPARE(form->R.pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(form->cursor().pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(form->cursor().hotSpot(), QPoint(16, 16));
@@ -99,41 +103,35 @@ private slots:
         const Translations english({"C"});
         QCOMPARE(columnContents(1) + '|' + columnContents(2), "1 piece|2 pieces");
         QCOMPARE(boardText(*form) + markerLooks(), QString(42, '.') + "uuuuuuu");
-        QCOMPARE(checkedItems(*form), Items{mnuOnePlayer});
-        QCOMPARE(disabledCommands(*form), Items{mnuDisconnect});
+        QCOMPARE(menuState(*form), "0 3* 4 7 8 9-");
         QVERIFY(form->RedTurn == True && form->GameActive == True && form->pointerShowsRed());
         QVERIFY(form->FirstComputerMove == True && form->ComputerTurn == False);
     }
 
     void menuCommands_data() {
         QTest::addColumn<Items>("commands"); // chosen in turn; the board is set before the last
-        QTest::addColumn<Items>("checked");
-        QTest::addColumn<Items>("disabled");
+        QTest::addColumn<QString>("menu");   // as menuState() writes it
         QTest::addColumn<bool>("newGame");
-        const Items waiting{mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuConnectToOpponent};
-        const Items connecting{mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection};
-        const auto row = [](const char* name, Items commands, Items checked,
-                            Items disabled = {mnuDisconnect}, bool newGame = true) {
-            QTest::newRow(name) << commands << checked << disabled << newGame;
+        const auto row = [](const char* name, Items commands, const char* menu, bool newGame) {
+            QTest::newRow(name) << commands << QString(menu) << newGame;
         };
-        row("two players twice", {mnuTwoPlayers, mnuTwoPlayers}, {mnuTwoPlayers});
-        row("wait", {mnuWaitForConnection}, {mnuWaitForConnection}, waiting);
-        row("wait twice", {mnuWaitForConnection, mnuWaitForConnection}, {mnuWaitForConnection},
-            waiting, false);
-        row("disabled items do nothing", {mnuWaitForConnection, mnuTwoPlayers},
-            {mnuWaitForConnection}, waiting, false);
-        row("connect", {mnuTwoPlayers, mnuConnectToOpponent}, {mnuConnectToOpponent}, connecting);
+        const char* waiting = "0- 3- 4- 7* 8- 9";
+        const char* connecting = "0- 3- 4- 7- 8* 9";
+        const char* onePlayer = "0 3* 4 7 8 9-";
+        row("two players twice", {mnuTwoPlayers, mnuTwoPlayers}, "0 3 4* 7 8 9-", true);
+        row("wait", {mnuWaitForConnection}, waiting, true);
+        row("wait twice", {mnuWaitForConnection, mnuWaitForConnection}, waiting, false);
+        row("disabled items do nothing", {mnuWaitForConnection, mnuTwoPlayers}, waiting, false);
+        row("connect", {mnuTwoPlayers, mnuConnectToOpponent}, connecting, true);
         // Until the peer has greeted, there is nobody to start a new game with.
-        row("new while connecting", {mnuConnectToOpponent, mnuNew}, {mnuConnectToOpponent},
-            connecting, false);
-        row("disconnect while waiting", {mnuWaitForConnection, mnuDisconnect}, {mnuOnePlayer});
-        row("disconnect while connecting", {mnuConnectToOpponent, mnuDisconnect}, {mnuOnePlayer});
-        row("headings and separators", {1, 2, 5, 6}, {mnuOnePlayer}, {mnuDisconnect}, false);
+        row("new while connecting", {mnuConnectToOpponent, mnuNew}, connecting, false);
+        row("disconnect while waiting", {mnuWaitForConnection, mnuDisconnect}, onePlayer, true);
+        row("disconnect while connecting", {mnuConnectToOpponent, mnuDisconnect}, onePlayer, true);
+        row("headings and separators", {1, 2, 5, 6}, onePlayer, false);
     }
     void menuCommands() {
         QFETCH(Items, commands);
-        QFETCH(Items, checked);
-        QFETCH(Items, disabled);
+        QFETCH(QString, menu);
         QFETCH(bool, newGame);
         for (const int command : commands.mid(0, commands.size() - 1)) {
             form->mnusubGame().trigger(command); // as the player chooses: check marks too
@@ -143,57 +141,88 @@ private slots:
         form->ComputerTurn = False;
         form->GameActive = False;
         form->mnusubGame().trigger(commands.last());
-        QCOMPARE(checkedItems(*form), checked);
-        QCOMPARE(disabledCommands(*form), disabled);
+        QCOMPARE(menuState(*form), menu);
         QCOMPARE(boardText(*form), newGame ? QString(42, '.') : "RB" + QString(40, '.'));
-        const bool waits = checked.contains(mnuWaitForConnection);
-        const bool networked = waits || checked.contains(mnuConnectToOpponent);
+        const bool waits = menu.contains("7*");
+        const bool networked = waits || menu.contains("8*");
         const bool localGame = newGame && !networked; // a session's game waits for the greetings
         QCOMPARE(form->ComputerTurn, localGame ? True : False);
         QCOMPARE(form->GameActive, localGame ? True : False);
-        QCOMPARE(form->pointerShowsRed(), newGame && (waits || checked.contains(mnuOnePlayer)));
+        QCOMPARE(form->pointerShowsRed(), newGame && (waits || menu.contains("3*")));
         QCOMPARE(form->wsListen.state() == TcpSocketControl::State::Listening, waits);
         QCOMPARE(form->Label1().text().isEmpty(), !networked);
         // A connection given up, even one still being made, leaves no socket behind.
         QTRY_VERIFY(qApp->findChildren<QTcpSocket*>().isEmpty());
     }
 
-    // The marker under the pointer is highlighted; the window's background or a cell clears it.
-    void hoverFollowsThePointer() {
-        for (const auto& [place, looks] : {std::pair{placeOf(47).center(), "uuuuuNu"},
-                                           {placeOf(40).center(), "uuuuuuu"},
-                                           {placeOf(42).center(), "Nuuuuuu"},
-                                           {QPoint(5, 5), "uuuuuuu"}}) { // the window's background
-            pointAt(form->centralWidget(), place);
-            QTRY_COMPARE(markerLooks(), QString(looks));
-        }
-    }
-    // Only a left click on an open column's marker is a move; digits, Left/Right and
-    // Enter/Space play as such clicks would, over open columns only, also from inside the board.
-    void clicksAndKeysThatPlay() {
-        for (const int mode : {mnuOnePlayer, mnuTwoPlayers}) {
-            form->mnusubGame().trigger(mode);
-            QTest::mouseClick(&form->Image1(3), Qt::LeftButton);
-            QTest::mouseClick(&form->Image1(43), Qt::RightButton);
-            QCOMPARE(boardText(*form), QString(42, '.'));
-        }
-        setBoard(*form, QString(35, '.') + "R");
-        QTest::mouseClick(&form->Image1(45), Qt::LeftButton); // and no computer in two-player play
-        for (const Qt::Key key :
-             {Qt::Key_7, Qt::Key_0, Qt::Key_8, Qt::Key_1, Qt::Key_Right, Qt::Key_Return,
-              Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down,
-              Qt::Key_Left, Qt::Key_Return}) {
-            QTest::keyClick(form, key); // 0, 8 and the full column 1 are no moves; Left finds
-        }                               // no open column before column 2; Down goes into the
-                                        // board, where Left moves along the row
-        QCOMPARE(boardText(*form), ".RRR..B...B" + QString(24, '.') + "R" + QString(6, '.'));
-        QApplication::setActiveWindow(form); // for its menu's shortcuts
+    // However a player mixes keys and the pointer, the game has one column: the one a screen
+    // reader is told has the focus, which the arrow shows while the game takes input
+    // and Enter or Space plays; keys 1 to 7 make their open column that one and play it, and the
+    // pointer over a marker does the same without playing. A key held down plays once; cells, the
+    // right button and other keys play nothing; F2 starts a new game. The pointer over a cell or
+    // the background leaves no arrow.
+    void oneColumnForKeysPointerAndScreenReader() {
+        form->mnusubGame().trigger(mnuTwoPlayers); // one piece a move
+        QApplication::setActiveWindow(form);       // for the menu's shortcut
         QVERIFY(QTest::qWaitForWindowActive(form));
-        QTest::keyClick(form, Qt::Key_F2);
-        QCOMPARE(boardText(*form), QString(42, '.'));
+        static constexpr std::array keys{Qt::Key_1,      Qt::Key_4,     Qt::Key_7,  Qt::Key_8,
+                                         Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+                                         Qt::Key_Return, Qt::Key_Space, Qt::Key_F2};
+        std::mt19937 engine(20261209);
+        for (int action = 0; action < 3000; ++action) {
+            const QByteArray where = QByteArray::number(action);
+            const QString before = boardText(*form);
+            const QString looksBefore = markerLooks();
+            const bool takesInput = form->GameActive == True;
+            const Qt::Key key = keys.at(engine() % keys.size());
+            const bool held = engine() % 4 == 0 && key != Qt::Key_F2;
+            const unsigned choice = engine() % 8;
+            if (choice == 0) { // the arrow under the pointer over a marker; a label keeps it
+                const QPoint at(int(engine() % 344), int(engine() % 314));
+                pointAt(form->centralWidget(), at);
+                QWidget* under = form->centralWidget()->childAt(at);
+                const auto* box = qobject_cast<PictureBox*>(under);
+                const int pointed = box != nullptr && box->index() >= 42 ? box->index() - 42 : -1;
+                QTRY_VERIFY2(!takesInput || qobject_cast<Label*>(under) != nullptr ||
+                                 markerLooks().indexOf('N') == pointed,
+                             where);
+            } else if (choice == 1) {
+                QTest::mouseClick(&form->Image1(int(engine() % 42)), Qt::LeftButton);
+                QTest::mouseClick(&form->Image1(42 + int(engine() % 7)), Qt::RightButton);
+            } else if (held) { // repeated with or without Qt's mark, as X11 may send it
+                QTest::keyPress(form, key);
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), engine() % 2);
+                QApplication::sendEvent(form, &repeat);
+                QTest::keyRelease(form, key);
+            } else {
+                QTest::keyClick(form, key);
+            }
+            const int announced = focusedColumn();
+            const bool pressed = choice > 1;
+            if (pressed && key == Qt::Key_F2) {
+                QVERIFY2(boardText(*form) == QString(42, '.'), where);
+                continue;
+            }
+            const bool digit = key >= Qt::Key_1 && key <= Qt::Key_7;
+            const int column = digit ? key - Qt::Key_1 : announced; // that a play key plays
+            const bool played = pressed &&
+                                (digit || key == Qt::Key_Return || key == Qt::Key_Space) &&
+                                takesInput && column >= 0 && looksBefore.at(column) != '-';
+            const Cells placed = changedCells(before, boardText(*form));
+            QVERIFY2(placed.size() == (played ? 1 : 0), where);
+            QVERIFY2(!played || (placed.first() % 7 == column && column == announced), where);
+            QString arrow; // after a key the game knows, while it takes input
+            for (int other = 0; other < 7; ++other) {
+                arrow += !form->markerVisible(42 + other) ? '-' : other == announced ? 'N' : 'u';
+            }
+            QVERIFY2(!pressed || key == Qt::Key_8 || form->GameActive != True || announced < 0 ||
+                         markerLooks() == arrow,
+                     where);
+        }
     }
 
     // The About box is modal; its links turn blue under the pointer and open on a left click.
+    // Tab reaches them, Return or Space follows them, and a screen reader presses them as links.
     void aboutBox() {
         QTimer::singleShot(0, this, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -207,15 +236,23 @@ private slots:
             QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::blue));
             pointAt(surface, QPoint(2, 2));
             QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::black));
+            QTest::keyClick(about->focusWidget(), Qt::Key_Tab); // from OK to the mail link
+            QAccessibleInterface* link = accessible(*about->focusWidget());
+            QCOMPARE(link->role(), QAccessible::Link);
+            link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_COMPARE(game->urls.opened.size(), 1);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Space);
             QTest::mouseClick(&about->Label13(), Qt::RightButton);
             QTest::mouseClick(&about->Label13(), Qt::LeftButton);
             game->urls.canOpen = false; // no mail program: the address is shown to be copied
-            QTest::mouseClick(&about->Label2(), Qt::LeftButton);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Backtab);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Return);
             about->Command1().click();
         });
         form->mnuAbout_Click(); // returns once OK has closed the box
-        QCOMPARE(game->urls.opened, QList<QUrl>({QUrl("https://tavelin.example.org"),
-                                                 QUrl("mailto:tavelin@example.org")}));
+        const QUrl web("https://tavelin.example.org"), mail("mailto:tavelin@example.org");
+        QCOMPARE(game->urls.opened, QList<QUrl>({mail, web, web, mail}));
         QVERIFY(game->dialogs.texts.value(0).endsWith("\ntavelin@example.org"));
     }
 
@@ -247,9 +284,6 @@ private slots:
             themed.form->Label2().setText("IP Address 192.168.255.255:10007");
             for (Label* label :
                  themed.form->findChildren<Label*>() + about.findChildren<Label*>()) {
-                const QPalette& paints = label->palette();
-                QCOMPARE(paints.color(label->foregroundRole()), QColor(Qt::black));
-                QCOMPARE(paints.color(label->backgroundRole()), QColor(Qt::white));
                 const QImage drawn = label->grab().toImage(); // drawn, not cut off where it ends
                 QImage blank(drawn.size(), drawn.format());
                 blank.fill(Qt::white);
@@ -269,19 +303,17 @@ private slots:
         QAccessibleInterface* table = accessible(form->Image1(0))->parent();
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(cells->rowCount() == 6 && cells->columnCount() == 7);
-        const QStringList holds{"empty", "red", "blue"};
-        for (int index = 0; index < 42; ++index) {
+        for (int index = 0; index < 42; ++index) { // row by row from the top
             const int row = index / 7;
             const int column = index % 7;
             const QChar piece = boardText(*form).at((5 - row) * 7 + column);
+            const QString name = QString("Column %1, row %2: ").arg(column + 1).arg(6 - row) +
+                                 (piece == 'R'   ? "red"
+                                  : piece == 'B' ? "blue"
+                                                 : "empty");
             QAccessibleInterface* cell = cells->cellAt(row, column);
-            QCOMPARE(cell->text(QAccessible::Name),
-                     QString("Column %1, row %2: %3")
-                         .arg(column + 1)
-                         .arg(6 - row)
-                         .arg(holds.at(QString(".RB").indexOf(piece))));
-            QCOMPARE(table->child(index), cell);
-            QCOMPARE(cell->tableCellInterface()->rowIndex(), row);
+            QCOMPARE(cell->text(QAccessible::Name), name);
+            QVERIFY(table->child(index) == cell && cell->tableCellInterface()->rowIndex() == row);
         }
         form->NewGame();
         QAccessibleInterface* marker = accessible(form->Image1(45));

@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Vier in einer Reihe: Spalte %1, Reihe %2 bis Spalte %3, Reihe %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Das Brett ist voll: unentschieden.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

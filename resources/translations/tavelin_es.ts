@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Cuatro en raya: de la columna %1, fila %2, a la columna %3, fila %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>El tablero está lleno: empate.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nueva partida.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

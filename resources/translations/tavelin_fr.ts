@@ -50,20 +50,32 @@
     </message>
     <message>
         <source>Column %1, row %2: red</source>
-        <translation>Colonne %1, rangée %2 : rouge</translation>
+        <translation>Colonne %1, rangée %2&#xa0;: rouge</translation>
     </message>
     <message>
         <source>Column %1, row %2: blue</source>
-        <translation>Colonne %1, rangée %2 : bleu</translation>
+        <translation>Colonne %1, rangée %2&#xa0;: bleu</translation>
     </message>
     <message>
         <source>Column %1, row %2: empty</source>
-        <translation>Colonne %1, rangée %2 : vide</translation>
+        <translation>Colonne %1, rangée %2&#xa0;: vide</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Quatre alignés : de la colonne %1, rangée %2, à la colonne %3, rangée %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Le plateau est plein : match nul.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nouvelle partie.</translation>
     </message>
 </context>
 <context>
@@ -168,19 +180,19 @@
     </message>
     <message>
         <source>Cannot wait for a connection on port %1: %2</source>
-        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2</translation>
+        <translation>Impossible d&apos;attendre une connexion sur le port %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot wait for a connection on port %1: %2
 
 Ports below 1024 are reserved for the administrator on this computer. Start Tavelin with --port and a number of 1024 or more (for example: tavelin --port 10007); the other player connects to that port, typing the address as address:port.</source>
-        <translation>Impossible d&apos;attendre une connexion sur le port %1 : %2
+        <translation>Impossible d&apos;attendre une connexion sur le port %1&#xa0;: %2
 
-Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;administrateur. Lancez Tavelin avec --port et un nombre supérieur ou égal à 1024 (par exemple : tavelin --port 10007) ; l&apos;autre joueur se connecte à ce port en saisissant l&apos;adresse sous la forme adresse:port.</translation>
+Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;administrateur. Lancez Tavelin avec --port et un nombre supérieur ou égal à 1024 (par exemple&#xa0;: tavelin --port 10007)&#xa0;; l&apos;autre joueur se connecte à ce port en saisissant l&apos;adresse sous la forme adresse:port.</translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
-        <translation>Impossible de se connecter à %1 : %2</translation>
+        <translation>Impossible de se connecter à %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Winsock Not Responting</source>
@@ -200,7 +212,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>Windows Sockets Error : %1</source>
-        <translation>Erreur Windows Sockets : %1</translation>
+        <translation>Erreur Windows Sockets&#xa0;: %1</translation>
     </message>
     <message>
         <source>Windows Not Responting</source>
@@ -251,15 +263,15 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>BY : %1</source>
-        <translation>PAR : %1</translation>
+        <translation>PAR&#xa0;: %1</translation>
     </message>
     <message>
         <source>E-MAIL : %1</source>
-        <translation>E-MAIL : %1</translation>
+        <translation>E-MAIL&#xa0;: %1</translation>
     </message>
     <message>
         <source>URL : %1</source>
-        <translation>SITE : %1</translation>
+        <translation>SITE&#xa0;: %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -269,7 +281,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
         <source>No program could be started for this address:
 
 %1</source>
-        <translation>Aucun programme n&apos;a pu être lancé pour cette adresse :
+        <translation>Aucun programme n&apos;a pu être lancé pour cette adresse&#xa0;:
 
 %1</translation>
     </message>

@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Quattro in fila: dalla colonna %1, riga %2, alla colonna %3, riga %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>La griglia è piena: pareggio.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nuova partita.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

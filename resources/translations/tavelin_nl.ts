@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Vier op een rij: van kolom %1, rij %2 tot kolom %3, rij %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Het bord is vol: gelijkspel.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nieuw spel.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -66,6 +66,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Cztery w rzędzie: od kolumny %1, wiersza %2 do kolumny %3, wiersza %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Plansza jest pełna: remis.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nowa gra.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

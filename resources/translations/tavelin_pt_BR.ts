@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Quatro em linha: da coluna %1, linha %2, à coluna %3, linha %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>O tabuleiro está cheio: empate.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Novo jogo.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -66,6 +66,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Четыре в ряд: от столбца %1, ряда %2 до столбца %3, ряда %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Доска заполнена: ничья.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Новая игра.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -65,6 +65,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>Fyra i rad: från kolumn %1, rad %2 till kolumn %3, rad %4.</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>Brädet är fullt: oavgjort.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nytt spel.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

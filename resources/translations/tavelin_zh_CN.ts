@@ -64,6 +64,18 @@
         <extracomment>Joins two sentences that are read out one after the other</extracomment>
         <translation>%1%2</translation>
     </message>
+    <message>
+        <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
+        <translation>四子连线：从第 %1 列第 %2 行到第 %3 列第 %4 行。</translation>
+    </message>
+    <message>
+        <source>The board is full: a draw.</source>
+        <translation>棋盘已满：平局。</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>新游戏。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -5,7 +5,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/formsurface.h"
-#include "toolkit/label.h"
+#include "toolkit/linklabel.h"
 #include "toolkit/urlopener.h"
 
 #include <QLayout>
@@ -14,9 +14,10 @@
 namespace tavelin {
 
 namespace {
-Label* placeLabel(const FormLayout& layout, const char* name, const QString& text,
-                  QWidget* surface) {
-    auto* label = new Label(layout.rect(name), layout.alignment(name), surface);
+template <typename Kind = Label>
+Kind* placeLabel(const FormLayout& layout, const char* name, const QString& text,
+                 QWidget* surface) {
+    auto* label = new Kind(layout.rect(name), layout.alignment(name), surface);
     label->setText(text);
     return label;
 }
@@ -40,11 +41,10 @@ Form2::Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent)
     title.setPointSizeF(title.pointSizeF() * 1.5);
     gameName->setFont(title);
     label1_ = placeLabel(layout, "Label1", tr("BY : %1").arg(tr(project::author)), surface);
-    label2_ = placeLabel(layout, "Label2", tr("E-MAIL : %1").arg(project::email), surface);
-    label13_ = placeLabel(layout, "Label13", tr("URL : %1").arg(project::webAddress), surface);
-    for (Label* link : {label2_, label13_}) {
-        link->setCursor(Qt::PointingHandCursor);
-    }
+    label2_ =
+        placeLabel<LinkLabel>(layout, "Label2", tr("E-MAIL : %1").arg(project::email), surface);
+    label13_ =
+        placeLabel<LinkLabel>(layout, "Label13", tr("URL : %1").arg(project::webAddress), surface);
     command1_ = new QPushButton(tr("OK"), surface);
     command1_->setGeometry(layout.rect("Command1"));
     command1_->setDefault(true);

@@ -9,9 +9,11 @@ namespace tavelin {
 
 class Dialogs;
 class Label;
+class LinkLabel;
 class UrlOpener;
 
-// The About box: the game's name, its makers, and two links that turn blue under the mouse.
+// The About box: the game's name, its makers, and two links that turn blue under the mouse and
+// are followed by a click or from the keyboard.
 class Form2 : public QDialog {
     Q_OBJECT
 
@@ -19,8 +21,8 @@ public:
     Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent);
 
     Label& Label1() const { return *label1_; }
-    Label& Label2() const { return *label2_; }
-    Label& Label13() const { return *label13_; }
+    LinkLabel& Label2() const { return *label2_; }
+    LinkLabel& Label13() const { return *label13_; }
     QPushButton& Command1() const { return *command1_; }
 
     void Command1_Click();
@@ -37,8 +39,8 @@ private:
     UrlOpener& urls_;
     Dialogs& dialogs_;
     Label* label1_;
-    Label* label2_;
-    Label* label13_;
+    LinkLabel* label2_;
+    LinkLabel* label13_;
     QPushButton* command1_;
 };
 

@@ -18,21 +18,29 @@ void Form1::WaitForConnection() {
     GameActive = False;
     //: %1 is this computer's name
     SetStatus(tr("%1 Waiting...").arg(GetIPHostName()));
-    shownAddress_ = GetIPAddress();
+    shownAddress_.clear();
+    GetIPAddress();
     unreadMessages_.clear();
     ListenOn(platform_.network.port);
     AwaitingGreeting = True;
 }
 
-// The guest needs the port only when it is not the usual one.
 void Form1::ListenOn(quint16 port) {
     listenPort_ = port;
-    const QString portSuffix =
-        port == NetworkSettings::defaultPort ? QString() : QStringLiteral(":%1").arg(port);
-    //: %1 is this computer's address, with its port where that is not the usual one
-    Label2().setText(tr("IP Address %1").arg(shownAddress_ + portSuffix));
+    ShowAddress();
     wsListen.setLocalPort(port);
     wsListen.listen();
+}
+
+// The guest needs the port only when it is not the usual one; the address may still be on its
+// way.
+void Form1::ShowAddress() {
+    const QString portSuffix =
+        listenPort_ == NetworkSettings::defaultPort || shownAddress_.isEmpty()
+            ? QString()
+            : QStringLiteral(":%1").arg(listenPort_);
+    //: %1 is this computer's address, with its port where that is not the usual one
+    Label2().setText(tr("IP Address %1").arg(shownAddress_ + portSuffix));
 }
 
 // The guest: plays Blue and connects to the address its player types.
@@ -88,10 +96,7 @@ void Form1::CheckSessionMode(int sessionItem) {
 // Tells the peer this side is leaving, then back to one player.
 void Form1::Disconnect() {
     SayFarewell();
-    wsListen.close();
-    wsServer.close();
-    wsClient.close();
-    unreadMessages_.clear();
+    CloseSockets();
     MenuItemArray& menu = mnusubGame();
     for (const int item :
          {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection, mnuConnectToOpponent}) {
@@ -105,6 +110,16 @@ void Form1::Disconnect() {
 void Form1::ReportSessionFailure(const QString& text) {
     platform_.dialogs.msgBox(text, Dialogs::Style::Exclamation);
     Disconnect();
+}
+
+// Whatever a session still has under way ends here: its connections, what arrived from them
+// unread, and a look-up of this machine's address.
+void Form1::CloseSockets() {
+    wsListen.close();
+    wsServer.close();
+    wsClient.close();
+    unreadMessages_.clear();
+    ++addressLookups_;
 }
 
 // The peer went away without saying so: as if it had said "50". A connection that closes or
@@ -125,8 +140,10 @@ void Form1::SetStatus(const QString& text) {
     narrator_->tell(text);
 }
 
+// The peer hears of it, and nothing it sends after that reaches a closing window.
 void Form1::Form_Unload() {
     SayFarewell();
+    CloseSockets();
 }
 
 // Only a peer that has greeted us is in a game to leave, and it is told once; one that is gone

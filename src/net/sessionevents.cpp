@@ -3,6 +3,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
+#include "window/boardaccessible.h"
 #include "window/form1.h"
 #include "window/narrator.h"
 
@@ -39,13 +40,18 @@ void Form1::wsListen_ConnectionRequest(int requestID) {
     wsServer.sendData(Greeting());
 }
 
+// A host that accepts and then says nothing (a wrong port, a stalled program) is given up on
+// as the host gives up on a silent guest.
 void Form1::wsClient_Connect() {
     wsClient.sendData(Greeting());
+    wsClient.expectDataWithin(platform_.network.greetingLimit);
 }
 
-// An empty greeting would send nothing at all, and the peer would wait for it forever.
+// The name ends at a line feed, so that a move sent right after it is never read as part of
+// it; a peer that shows names without control characters shows it as before. An empty name
+// would send nothing at all, and the peer would wait for it forever.
 QString Form1::Greeting() const {
-    return LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName;
+    return (LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName) + QLatin1Char('\n');
 }
 
 void Form1::wsServer_DataArrival() {
@@ -56,12 +62,16 @@ void Form1::wsClient_DataArrival() {
     HandleReceivedText(wsClient.getData());
 }
 
+// A greeting ends at its line feed, and what follows it is the peer's first messages. A peer
+// that ends its greeting with nothing has all of its first arrival taken as its name.
 void Form1::HandleReceivedText(const QString& text) {
+    QString messages = text;
     if (AwaitingGreeting == True) {
-        TakeGreeting(text);
-        return;
+        const qsizetype end = text.indexOf(u'\n');
+        TakeGreeting(text.left(end));
+        messages = end < 0 ? QString() : text.mid(end + 1);
     }
-    unreadMessages_ += text;
+    unreadMessages_ += messages;
     // A "50" ends the session and drops whatever came after it: it belongs to no game.
     while (const std::optional<QString> message = takePeerMessage(unreadMessages_)) {
         ReceivedText = *message;
@@ -74,6 +84,7 @@ void Form1::TakeGreeting(const QString& text) {
     //: %1 is this computer's name, %2 the other player's
     SetStatus(tr("%1 Connected %2").arg(LocalHostName, ReceivedText));
     GameActive = True;
+    ShowKeyboardColumn();
     if (!IsHost()) {
         setMouseIcon(imgBico);
     }
@@ -87,6 +98,7 @@ void Form1::HandlePeerMessage() {
     const auto tellMove = qScopeGuard([this] { narrator_->tellNoted(); });
     if (ReceivedText == QLatin1String("49")) {
         NewGame();
+        narrator_->note(newGameSentence());
         return;
     }
     if (ReceivedText == QLatin1String("50")) {
@@ -115,6 +127,11 @@ void Form1::HandlePeerMessage() {
     }
     RedTurn = toBool16(host);
     GameActive = True;
+    ShowKeyboardColumn();
+}
+
+void Form1::ReportConnectFailure(const QString& reason) {
+    ReportSessionFailure(tr("Cannot connect to %1: %2").arg(RemoteAddress, reason));
 }
 
 void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reason) {
@@ -145,9 +162,14 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
         }
         [[fallthrough]];
     case TcpSocketControl::Failure::Connect:
-        ReportSessionFailure(tr("Cannot connect to %1: %2").arg(RemoteAddress, reason));
+        ReportConnectFailure(reason);
         break;
     case TcpSocketControl::Failure::Connection:
+        // A host that never greeted was never really reached.
+        if (!IsHost() && AwaitingGreeting == True) {
+            ReportConnectFailure(reason);
+            break;
+        }
         LoseConnection();
         break;
     }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/handlergate.h"
 #include "window/form1.h"
+
+#include <QPointer>
 
 #include <array>
 
@@ -87,26 +90,40 @@ QString Form1::GetIPHostName() {
     return LocalHostName;
 }
 
-// The address a guest can reach this machine at. A host name that resolves to loopback
-// (as Debian maps it to 127.0.1.1) would send the guest to its own machine, so the first
-// address of a network interface takes its place; loopback only when there is none.
-QString Form1::GetIPAddress() {
+// Looks up the address a guest can reach this machine at. A slow resolver must not hold the
+// window, so the answer comes later, as an event of its own, and fills in the address line; an
+// answer for a session given up meanwhile is dropped.
+void Form1::GetIPAddress() {
     const std::optional<QByteArray> name = OpenSessionForHostName();
     if (!name) {
-        return {};
+        return;
     }
-    std::optional<QByteArray> address = platform_.sockets.firstAddress(name->trimmed());
+    SocketsCeanup();
+    platform_.sockets.lookUpFirstAddress(name->trimmed(),
+                                         [form = QPointer(this), lookup = ++addressLookups_](
+                                             const std::optional<QByteArray>& address) {
+                                             HandlerGate::post([form, lookup, address] {
+                                                 if (form && form->addressLookups_ == lookup) {
+                                                     form->TakeIPAddress(address);
+                                                 }
+                                             });
+                                         });
+}
+
+// A host name that resolves to loopback (as Debian maps it to 127.0.1.1) would send the guest
+// to its own machine, so the first address of a network interface takes its place; loopback
+// only when there is none.
+void Form1::TakeIPAddress(std::optional<QByteArray> address) {
     if (!address) {
         platform_.dialogs.msgBox(tr("Windows Not Responting"), Dialogs::Style::Exclamation,
                                  tr("ERROR"));
-        SocketsCeanup();
-        return {};
+        return;
     }
     if (isLoopback(*address)) {
         address = platform_.sockets.reachableAddress().value_or(*address);
     }
-    SocketsCeanup();
-    return dottedDecimal(*address);
+    shownAddress_ = dottedDecimal(*address);
+    ShowAddress();
 }
 
 } // namespace tavelin

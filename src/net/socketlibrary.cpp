@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socketlibrary.h"
 
+#include <QCoreApplication>
+#include <QHostInfo>
 #include <QNetworkInterface>
 #include <QTcpServer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
-#include <memory>
 
-#include <netdb.h>
-#include <netinet/in.h>
 #include <unistd.h>
 
 namespace tavelin {
@@ -28,16 +28,27 @@ int PosixSocketLibrary::hostName(char* buffer, int length) {
     return ::gethostname(buffer, static_cast<std::size_t>(length)) == 0 ? 0 : -1;
 }
 
-std::optional<QByteArray> PosixSocketLibrary::firstAddress(const QByteArray& name) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(name.constData(), nullptr, &hints, &found) != 0 || found == nullptr) {
-        return std::nullopt;
-    }
-    const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> owner(found, &freeaddrinfo);
-    const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
-    return QByteArray(reinterpret_cast<const char*>(&ipv4->sin_addr), sizeof ipv4->sin_addr);
+namespace {
+QByteArray ipv4Bytes(const QHostAddress& address) {
+    const quint32 inNetworkOrder = qToBigEndian(address.toIPv4Address());
+    return {reinterpret_cast<const char*>(&inNetworkOrder), sizeof inNetworkOrder};
+}
+
+bool isIPv4(const QHostAddress& address) {
+    return address.protocol() == QAbstractSocket::IPv4Protocol;
+}
+} // namespace
+
+// Qt's resolver works on a thread of its own and answers through the event loop.
+void PosixSocketLibrary::lookUpFirstAddress(const QByteArray& name, AddressAnswer answer) {
+    QHostInfo::lookupHost(QString::fromLocal8Bit(name), QCoreApplication::instance(),
+                          [answer = std::move(answer)](const QHostInfo& found) {
+                              const QList<QHostAddress> addresses = found.addresses();
+                              const auto first = std::ranges::find_if(addresses, isIPv4);
+                              answer(first == addresses.end()
+                                         ? std::nullopt
+                                         : std::optional<QByteArray>(ipv4Bytes(*first)));
+                          });
 }
 
 std::optional<QByteArray> PosixSocketLibrary::reachableAddress() {
@@ -48,10 +59,8 @@ std::optional<QByteArray> PosixSocketLibrary::reachableAddress() {
             continue;
         }
         for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
-            const QHostAddress address = entry.ip();
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
-                const quint32 host = qToBigEndian(address.toIPv4Address());
-                return QByteArray(reinterpret_cast<const char*>(&host), sizeof host);
+            if (isIPv4(entry.ip()) && !entry.ip().isLoopback()) {
+                return ipv4Bytes(entry.ip());
             }
         }
     }

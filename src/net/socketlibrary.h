@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QTcpServer;
@@ -35,8 +36,10 @@ public:
     virtual int lastError() = 0;
     // 0 with the NUL-terminated local host name in `buffer`, or -1.
     virtual int hostName(char* buffer, int length) = 0;
-    // The bytes of the first address the name resolves to, or nothing.
-    virtual std::optional<QByteArray> firstAddress(const QByteArray& name) = 0;
+    // The bytes of the first IPv4 address the name resolves to, or nothing: given to `answer`
+    // later, on this thread. A resolver may take seconds, and nothing waits for it meanwhile.
+    using AddressAnswer = std::function<void(const std::optional<QByteArray>& address)>;
+    virtual void lookUpFirstAddress(const QByteArray& name, AddressAnswer answer) = 0;
     // The first IPv4 address of an interface that is up, other than loopback, if any.
     virtual std::optional<QByteArray> reachableAddress() = 0;
     // Has `server` listen on `port` of every address: nothing when it does, else why not.
@@ -50,7 +53,7 @@ public:
     int cleanup() override { return 0; }
     int lastError() override;
     int hostName(char* buffer, int length) override;
-    std::optional<QByteArray> firstAddress(const QByteArray& name) override;
+    void lookUpFirstAddress(const QByteArray& name, AddressAnswer answer) override;
     std::optional<QByteArray> reachableAddress() override;
     std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override;
 };

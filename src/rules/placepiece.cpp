@@ -5,14 +5,23 @@
 
 namespace tavelin {
 
-// A piece put on the board in play, by a drop or by a computer rule: the cell shows it, the
-// column closes when the piece fills it, and a screen reader hears of both.
+// A piece put on the board in play, by a drop or by a computer rule: the cell shows it, marked
+// as the latest, the column closes when the piece fills it, and a screen reader hears of it
+// all, down to the four it makes or the draw when it fills the board.
 void Form1::PlacePiece(int cell, CellContent colour) {
     setCell(cell, colour);
+    markLastPiece(cell);
     narrator_->note(pieceSentence(cell, colour));
     if (board::isTopRow(cell)) {
         hideMarker(board::markerAbove(cell));
         narrator_->note(columnFullSentence(board::column(cell)));
+    }
+    const QList<LineWindow> lines = WinningLines();
+    for (const LineWindow& line : lines) {
+        narrator_->note(fourInARowSentence(line.cells.front(), line.cells.back()));
+    }
+    if (lines.isEmpty() && !AnyColumnOpen()) {
+        narrator_->note(drawSentence());
     }
 }
 

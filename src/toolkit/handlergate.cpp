@@ -27,6 +27,10 @@ int HandlerGate::runModal(QDialog& dialog) {
     return dialog.exec();
 }
 
+bool HandlerGate::hasWaitingEvents() {
+    return !instance().waiting_.empty();
+}
+
 bool HandlerGate::isOpen() {
     return instance().modalDepth_ == 0;
 }

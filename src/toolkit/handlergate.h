@@ -32,6 +32,8 @@ public:
     };
 
     static void post(std::function<void()> event);
+    // Whether events wait for the running handler, or a modal loop, to end.
+    static bool hasWaitingEvents();
 
 private:
     static bool isOpen();

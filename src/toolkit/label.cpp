@@ -30,16 +30,18 @@ void Label::setForeColor(const QColor& color) {
 
 void Label::paintEvent(QPaintEvent* event) {
     const QRect room = contentsRect();
-    const auto fits = [&](const QFont& font) {
-        return QFontMetricsF(font, this).horizontalAdvance(text()) <= room.width();
+    const auto width = [&](const QFont& font) {
+        return QFontMetricsF(font, this).horizontalAdvance(text());
     };
-    if (fits(font())) {
+    if (width(font()) <= room.width()) {
         QLabel::paintEvent(event);
         return;
     }
+    // As large as fits: in proportion first, then a little smaller while hinting makes it wider.
     QFont smaller = font();
-    while (!fits(smaller) && smaller.pointSizeF() > 1) {
-        smaller.setPointSizeF(smaller.pointSizeF() * 0.9); // hinting makes widths uneven
+    smaller.setPointSizeF(font().pointSizeF() * room.width() / width(font()));
+    while (width(smaller) > room.width() && smaller.pointSizeF() > 1) {
+        smaller.setPointSizeF(smaller.pointSizeF() * 0.95);
     }
     QPainter painter(this);
     painter.setFont(smaller);

@@ -244,6 +244,22 @@ QString columnFullSentence(int column) {
     return Board::tr("Column %1 is full.").arg(column + 1);
 }
 
+QString fourInARowSentence(int firstCell, int lastCell) {
+    return Board::tr("Four in a row: column %1, row %2 to column %3, row %4.")
+        .arg(board::column(firstCell) + 1)
+        .arg(board::row(firstCell) + 1)
+        .arg(board::column(lastCell) + 1)
+        .arg(board::row(lastCell) + 1);
+}
+
+QString drawSentence() {
+    return Board::tr("The board is full: a draw.");
+}
+
+QString newGameSentence() {
+    return Board::tr("New game.");
+}
+
 QString turnSentence(CellContent side) {
     return side == CellContent::Red ? Board::tr("Red to play.") : Board::tr("Blue to play.");
 }

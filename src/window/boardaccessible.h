@@ -14,13 +14,18 @@ void installBoardAccessibility();
 
 // In words, with columns numbered 1 to 7 from the left (as the number keys go) and rows 1 to 6
 // from the bottom: "Column 4, row 1: red", "Column 4", a piece placed: "Blue, column 4, row 1.",
-// a column that fills: "Column 4 is full.", whose turn it is: "Red to play.", and what a column
-// holds: "empty", "1 piece", "full". Sentences told together are joined as the language joins
+// a column that fills: "Column 4 is full.", a line that wins: "Four in a row: column 1, row 1 to
+// column 4, row 4.", a board full without one: "The board is full: a draw.", a new game the other
+// player started: "New game.", whose turn it is: "Red to play.", and what a column holds:
+// "empty", "1 piece", "full". Sentences told together are joined as the language joins
 // them.
 QString cellName(int cell, CellContent content);
 QString markerName(int marker);
 QString pieceSentence(int cell, CellContent content);
 QString columnFullSentence(int column);
+QString fourInARowSentence(int firstCell, int lastCell);
+QString drawSentence();
+QString newGameSentence();
 QString turnSentence(CellContent side);
 QString columnContents(int pieces);
 QString sentences(const QStringList& said);

@@ -7,6 +7,7 @@
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
 #include "window/boardaccessible.h"
+#include "window/boardmarks.h"
 #include "window/celltable.h"
 #include "window/markerrow.h"
 #include "window/narrator.h"
@@ -85,6 +86,7 @@ void Form1::buildBoard(const FormLayout& layout) {
                 [this](int element) { Image1_Click(element); });
         image1_.at(static_cast<std::size_t>(index)) = control;
     }
+    boardMarks_ = new BoardMarks(cellTable_);
 }
 
 void Form1::buildLabels(const FormLayout& layout) {
@@ -138,6 +140,19 @@ bool Form1::showsMarkerPicture(int index) const {
 
 bool Form1::markerHighlighted(int marker) const {
     return Image1(marker).picture() == NextPic;
+}
+
+void Form1::markLastPiece(int cell) {
+    boardMarks_->markLastPiece(Image1(cell).geometry().center());
+}
+
+void Form1::markWinningLine(int firstCell, int lastCell) {
+    boardMarks_->markWinningLine(
+        {Image1(firstCell).geometry().center(), Image1(lastCell).geometry().center()});
+}
+
+void Form1::clearMarks() {
+    boardMarks_->clear();
 }
 
 bool Form1::pointerShowsRed() const {

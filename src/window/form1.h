@@ -2,6 +2,8 @@
 #pragma once
 
 #include "net/tcpsocketcontrol.h"
+#include "rules/linewindows.h"
+#include "toolkit/heldkeys.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
 #include "window/board.h"
@@ -18,6 +20,7 @@
 
 namespace tavelin {
 
+class BoardMarks;
 class CellTable;
 class FormLayout;
 class FormSurface;
@@ -54,6 +57,11 @@ public:
     bool showsMarkerPicture(int index) const;
     bool markerHighlighted(int marker) const;
     bool pointerShowsRed() const;
+    // Marks drawn over the cells: the piece placed last, and a line of four from its first cell
+    // to its last.
+    void markLastPiece(int cell);
+    void markWinningLine(int firstCell, int lastCell);
+    void clearMarks();
 
     // The window's mouse pointer: always the custom one, showing this picture.
     void setMouseIcon(const Picture& picture);
@@ -74,7 +82,7 @@ public:
     Bool16 SocketsInitialize();
     void SocketsCeanup();
     QString GetIPHostName();
-    QString GetIPAddress();
+    void GetIPAddress();
     void Form_Unload();
     void wsListen_ConnectionRequest(int requestID);
     void wsClient_Connect();
@@ -95,6 +103,7 @@ public:
     void PlacePiece(int cell, CellContent colour);
     void DropPiece(int markerIndex);
     Bool16 YouWin();
+    QList<LineWindow> WinningLines() const;
     bool AnyColumnOpen() const;
 
     // The computer opponent, a chain of stages entered through the first.
@@ -137,6 +146,8 @@ private:
     static constexpr int noMarker = -1;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     void buildBoard(const FormLayout& layout);
@@ -152,9 +163,13 @@ private:
     void CheckSessionMode(int sessionItem);
     void WaitForConnection();
     void ListenOn(quint16 port);
+    void ShowAddress();
+    void TakeIPAddress(std::optional<QByteArray> address);
     void ConnectToOpponent();
     void Disconnect();
+    void CloseSockets();
     void ReportSessionFailure(const QString& text);
+    void ReportConnectFailure(const QString& reason);
     void LoseConnection();
     void OnSocketError(TcpSocketControl::Failure failure, const QString& reason);
     QString Greeting() const;
@@ -162,10 +177,11 @@ private:
     void HandlePeerMessage();
     std::optional<QByteArray> OpenSessionForHostName();
     void PlayColumnByKey(int marker);
-    int HighlightedMarker() const;
+    int KeyboardColumn() const;
+    void ShowKeyboardColumn();
     void MoveAlongRow(int step);
     void MoveThroughColumn(int rows);
-    void MoveHighlight(int step);
+    void MoveToOpenColumn(int step);
     void FocusMarker(int marker);
     void FocusCell(int cell);
     // A game's result, told after the moves that led to it.
@@ -186,16 +202,19 @@ private:
 
     Platform platform_;
     FormSurface* surface_ = nullptr;
-    CellTable* cellTable_ = nullptr; // holds the cells: the board as assistive technology sees it
-    MarkerRow* markerRow_ = nullptr; // holds the markers
+    CellTable* cellTable_ = nullptr;   // holds the cells: the board as assistive technology sees it
+    BoardMarks* boardMarks_ = nullptr; // over the cells
+    MarkerRow* markerRow_ = nullptr;   // holds the markers
     std::unique_ptr<Narrator> narrator_; // what a screen reader says of each move
     std::array<PictureBox*, board::elementCount> image1_{};
     MenuItemArray* mnusubGame_ = nullptr;
     Label* label1_ = nullptr;
     Label* label2_ = nullptr;
     Picture mouseIcon_;
+    HeldKeys heldKeys_;
     QString unreadMessages_; // the start of a message whose rest has not arrived yet
     QString shownAddress_;   // the host's own address, as the guest is to type it
+    int addressLookups_ = 0; // the latest look-up of it; earlier answers are dropped
     quint16 listenPort_ = 0;
     QString connectHost_;              // the guest's peer, as typed
     bool connectFallbackLeft_ = false; // the guest may still try the fallback port

@@ -3,9 +3,13 @@
 
 namespace tavelin {
 
+// The marker under the pointer becomes the keyboard's column as well, so that the arrow, Enter
+// and a screen reader never part ways.
 void Form1::Image1_MouseMove(int Index) {
     if (board::isMarker(Index)) {
-        ShowHover(Index);
+        if (GameActive == True) {
+            FocusMarker(Index);
+        }
     } else if (board::isCell(Index)) {
         ShowHover(noMarker); // a cell does not highlight its own column
     }

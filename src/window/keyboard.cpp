@@ -8,19 +8,48 @@
 
 namespace tavelin {
 
+namespace {
+bool playsAColumn(int key) {
+    return (key >= Qt::Key_1 && key <= Qt::Key_7) || key == Qt::Key_Return ||
+           key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+} // namespace
+
+// A key held down repeats; a move is made once per press.
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (!Form_KeyDown(event->key())) {
+    if (heldKeys_.repeats(*event) && playsAColumn(event->key())) {
+        return;
+    }
+    if (Form_KeyDown(event->key())) {
+        ShowKeyboardColumn(); // the keyboard is in use: the arrow shows its column again
+    } else {
         QMainWindow::keyPressEvent(event);
     }
 }
 
-// Keys 1 to 7 play that column; Left and Right move the keyboard's column over the open
-// columns, Enter or Space plays it. Each plays exactly as a click on the marker. Down and Up
-// move into the board and through it, row by row, and back up to the columns: a screen reader
-// reads each row on the way; Left and Right then move along the row.
+// The keyboard has one column, which a screen reader announces as it moves, the arrow shows
+// whenever the game takes input, and Enter or Space plays. Keys 1 to 7 make that column the
+// keyboard's and play it; Left and Right move it over the open columns. Down and Up move into
+// the board and through it, row by row, and back up to the columns: a screen reader reads each
+// row on the way; Left and Right then move along the row, and the keyboard's column with them.
+// Each move is played exactly as a click on the marker.
+void Form1::keyReleaseEvent(QKeyEvent* event) {
+    heldKeys_.released(*event);
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void Form1::focusOutEvent(QFocusEvent* event) {
+    heldKeys_.forgetAll();
+    QMainWindow::focusOutEvent(event);
+}
+
 bool Form1::Form_KeyDown(int KeyCode) {
     if (KeyCode >= Qt::Key_1 && KeyCode <= Qt::Key_7) {
-        PlayColumnByKey(board::markerOfColumn(KeyCode - Qt::Key_1));
+        const int marker = board::markerOfColumn(KeyCode - Qt::Key_1);
+        if (markerVisible(marker)) {
+            FocusMarker(marker);
+            PlayColumnByKey(marker);
+        }
         return true;
     }
     switch (KeyCode) {
@@ -35,7 +64,7 @@ bool Form1::Form_KeyDown(int KeyCode) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        PlayColumnByKey(HighlightedMarker());
+        PlayColumnByKey(KeyboardColumn());
         return true;
     default:
         return false;
@@ -48,13 +77,23 @@ void Form1::PlayColumnByKey(int marker) {
     }
 }
 
-int Form1::HighlightedMarker() const {
-    for (const int marker : board::markers) {
-        if (markerHighlighted(marker)) {
-            return marker;
-        }
+// The marker of the keyboard's column, in the board or above it.
+int Form1::KeyboardColumn() const {
+    if (const PictureBox* cell = cellTable_->current()) {
+        return board::markerAbove(cell->index());
+    }
+    if (const PictureBox* marker = markerRow_->current()) {
+        return marker->index();
     }
     return noMarker;
+}
+
+// Once the game takes input again (the peer has moved, a new game), the arrow catches up with
+// the keyboard.
+void Form1::ShowKeyboardColumn() {
+    if (KeyboardColumn() != noMarker) {
+        ShowHover(KeyboardColumn());
+    }
 }
 
 void Form1::MoveAlongRow(int step) {
@@ -65,7 +104,7 @@ void Form1::MoveAlongRow(int step) {
         }
         return;
     }
-    MoveHighlight(step);
+    MoveToOpenColumn(step);
 }
 
 // Down from the columns goes to the top row; up from the top row goes back to its column.
@@ -86,20 +125,17 @@ void Form1::MoveThroughColumn(int rows) {
     }
 }
 
-// To the next open column in that direction; from no highlight, to the first open column
-// from that side. At the edge the highlight stays.
-void Form1::MoveHighlight(int step) {
-    const int current = HighlightedMarker();
+// To the next open column in that direction; from none, to the first open column from that
+// side. At the edge the column stays.
+void Form1::MoveToOpenColumn(int step) {
+    const int current = KeyboardColumn();
     int marker =
         current == noMarker ? (step > 0 ? board::firstMarker : board::lastMarker) : current + step;
     while (board::isMarker(marker) && !markerVisible(marker)) {
         marker += step;
     }
     if (board::isMarker(marker)) {
-        ShowHover(marker);
-        if (markerHighlighted(marker)) {
-            FocusMarker(marker);
-        }
+        FocusMarker(marker);
     }
 }
 
@@ -112,15 +148,15 @@ void Form1::FocusMarker(int marker) {
     }
     Image1(marker).setAccessibleDescription(columnContents(pieces));
     cellTable_->setCurrent(nullptr);
-    ShowHover(marker);
     markerRow_->setCurrent(&Image1(marker));
+    ShowKeyboardColumn();
 }
 
 // Readable after the game too; the arrow follows only while the game takes input.
 void Form1::FocusCell(int cell) {
     markerRow_->setCurrent(nullptr);
-    ShowHover(board::markerAbove(cell));
     cellTable_->setCurrent(&Image1(cell));
+    ShowKeyboardColumn();
 }
 
 } // namespace tavelin

@@ -6,6 +6,9 @@
 namespace tavelin {
 
 void KeyboardGroup::setCurrent(PictureBox* element) {
+    if (element == current_) {
+        return;
+    }
     current_ = element;
     if (element != nullptr) {
         QAccessibleEvent focus(element, QAccessible::Focus);

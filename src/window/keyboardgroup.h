@@ -18,7 +18,8 @@ public:
     explicit KeyboardGroup(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
     PictureBox* current() const { return current_; }
-    // Makes `element` (or none) the keyboard's; a new one is told as a focus move.
+    // Makes `element` (or none) the keyboard's; a new one is told as a focus move, the same one
+    // again is not.
     void setCurrent(PictureBox* element);
 
 private:

@@ -26,6 +26,7 @@ public:
     void note(const QString& sentence);
     // Tells what was noted since the last time, if anything.
     void tellNoted();
+    void forgetNoted() { noted_.clear(); }
     void tell(const QString& text);
 
 private:

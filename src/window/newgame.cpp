@@ -3,6 +3,7 @@
 #include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
 #include "window/form1.h"
+#include "window/narrator.h"
 
 namespace tavelin {
 
@@ -21,10 +22,13 @@ void Form1::NewGame() {
     for (int cell = 0; cell < board::cellCount; ++cell) {
         setCell(cell, CellContent::Empty);
     }
+    clearMarks();
+    narrator_->forgetNoted(); // nothing of the last game is left to tell
     for (const int marker : board::markers) {
         showMarker(marker);
     }
     GameActive = True;
+    ShowKeyboardColumn();
     FirstComputerMove = True;
     peerMovedLast_ = false; // after "49" either side may move first
     switch (checkedMode()) {
@@ -101,9 +105,7 @@ void Form1::ChooseNormalMode(int Index) {
     ComputerTurn = True;
     Label1().clear();
     Label2().clear();
-    wsServer.close();
-    wsListen.close();
-    wsClient.close();
+    CloseSockets();
 }
 
 } // namespace tavelin

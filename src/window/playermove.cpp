@@ -86,7 +86,9 @@ void Form1::PlayTwoPlayerMove(int Index) {
     const bool redMoved = RedTurn == True;
     RedTurn = toBool16(!redMoved);
     setMouseIcon(redMoved ? imgBico : imgRico);
-    narrator_->note(turnSentence(redMoved ? CellContent::Blue : CellContent::Red));
+    if (AnyColumnOpen()) { // after a draw nobody is to play
+        narrator_->note(turnSentence(redMoved ? CellContent::Blue : CellContent::Red));
+    }
 }
 
 void Form1::ShowResult(const QString& text) {

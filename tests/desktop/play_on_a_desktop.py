@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real game on an X server and a session bus, as a blind German player meets it with Orca,
 the screen reader: it starts with Qt's own options, in the language the environment asks for,
-and shows its window; by keyboard alone a game against the computer is played to its end, two
-players open a game, the board is read row by row, a session's status is heard and the About
-box opens, each from Orca's own speech; and the signal a desktop session ends programs with
-closes it cleanly. Orca itself speaks English."""
+and shows its window; by keyboard alone a move against the computer is answered, two players play
+a game to its winning line with a key held down on the way, the board is read row by row, a
+session's status is heard, and the About box's links are reached with Tab and followed to a
+stand-in browser, each from Orca's own speech; and the signal a desktop session ends programs
+with closes it cleanly. Orca itself speaks English."""
 import os
 import pathlib
 import re
@@ -19,6 +20,14 @@ CUSTOMIZATIONS = """import orca.debug, orca.speech
 orca.debug.debugFile.reconfigure(line_buffering=True)
 orca.speech.init = lambda *args, **kwargs: None
 """
+
+
+def within(seconds, find):
+    """What find() finds before the time is up, asked every tenth of a second, or None."""
+    deadline = time.monotonic() + seconds
+    while not (found := find()) and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return found
 
 
 class Orca:
@@ -36,46 +45,32 @@ class Orca:
 
     def hears(self, pattern, seconds=20):
         """The first utterance matching `pattern` after those heard so far, or None."""
-        deadline = time.monotonic() + seconds
-        while True:
+        def next_match():
             said = self.said()
             for at in range(self.heard, len(said)):
                 if found := re.search(pattern, said[at]):
                     self.heard = at + 1
                     return found
-            if time.monotonic() > deadline:
-                return None
-            time.sleep(0.1)
+            return None
+        return within(seconds, next_match)
 
-    def expect(self, pattern):
-        found = self.hears(pattern)
+    def expect(self, pattern, seconds=20):
+        found = self.hears(pattern, seconds)
         assert found, f"Orca never said {pattern!r}: {self.said()[self.heard:]}"
         return found
 
 
-def key(*names):
-    subprocess.run(["xdotool", "key", *names], check=True)
+def key(*names, action="key"):  # or "keydown", "keyup"
+    subprocess.run(["xdotool", action, *names], check=True)
 
 
-def play_against_the_computer(orca):
-    """Plays by number keys until the game ends; every move is heard, Red's first, then the
-    computer's reply, and the winning move before the result. Whether a result box is up: a
-    full board without a line ends the game without one."""
-    heights = [0] * 7
-    while open_columns := [c for c in (4, 3, 5, 2, 6, 1, 7) if heights[c - 1] < 6]:
-        column = open_columns[0]
-        key(str(column))
-        moves = re.findall(r"(Rot|Blau), Spalte (\d), Reihe (\d)\.",
-                           orca.expect(r"^notification (.*)$")[1])
-        assert moves[0] == ("Rot", str(column), str(heights[column - 1] + 1)), moves
-        for _, played, row in moves:
-            heights[int(played) - 1] = int(row)
-        if result := orca.hears(r"^Du hast (gewonnen|verloren)\.$", seconds=1.5):
-            assert len(moves) == (1 if result[1] == "gewonnen" else 2), moves
-            orca.expect(r"^OK push button\.$")  # the result box has the focus
-            return True
-        assert len(moves) == 2 and moves[1][0] == "Blau", moves
-    return False
+def stand_in_browser(folder):
+    """A stand-in for the desktop's browser and mail program, found on the PATH as the real one
+    would be; what it returns tells whether it has been given an address."""
+    (folder / "xdg-open").write_text(f'#!/bin/sh\necho "$1" >> "{folder}/opened"\n')
+    (folder / "xdg-open").chmod(0o755)
+    return lambda address: (folder / "opened").exists() and \
+        address in (folder / "opened").read_text().split()
 
 
 def focus(orca, window):
@@ -87,53 +82,83 @@ def focus(orca, window):
     raise AssertionError("the game's window never had the keyboard")
 
 
+GAME_MENU = r"^ *(Neu|Ein Spieler|Zwei Spieler|Auf Verbindung warten|Mit Gegner verbinden|" \
+            r"Verbindung trennen)( checked)?\.$"
+
+
 def choose(orca, item):
     """Chooses a Game menu item by keyboard, going down the menu as Orca reads each item. A menu
     that did not open (the keys came while the game was busy) is asked for again."""
     for _ in range(3):
         key("alt+s")
-        if said := orca.hears(r"^ *(.*)\.$", seconds=3):
+        if said := orca.hears(GAME_MENU, seconds=3):
             break
         key("Escape")
-    while not said[1].startswith(item):
+    while said[1] != item:
         key("Down")
-        said = orca.expect(r"^ *(.*)\.$")
+        said = orca.expect(GAME_MENU)
     key("Return")
 
 
 def main(binary):
     orca = Orca(pathlib.Path(tempfile.mkdtemp()))
+    folder = pathlib.Path(tempfile.mkdtemp())
+    opened = stand_in_browser(folder)
     game = subprocess.Popen([binary, "-platform", "xcb", "-style", "Fusion", "-reverse"],
-                            env=os.environ | {"LANGUAGE": "de"})
+                            env=os.environ | {"LANGUAGE": "de", "PATH": f"{folder}:{os.environ['PATH']}"})
     try:
-        orca.expect(r"^Screen reader on\.$")
+        orca.expect(r"^Screen reader on\.$", seconds=60)  # a slow start on a busy machine
         window = subprocess.run(
             ["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tavelin$"],
             capture_output=True, check=True, text=True).stdout.split()[0]
         focus(orca, window)
 
-        if play_against_the_computer(orca):
-            key("Return")
-            focus(orca, window)  # back from the result box, as a window manager would
+        key("4")  # against the computer: the move, then the reply
+        orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau, Spalte \d, Reihe 1\.$")
         choose(orca, "Zwei Spieler")
         key("4")
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau ist am Zug\.$")
-        key("4")
+        key("4", action="keydown")  # held down, it plays once, however often the X server repeats it
         orca.expect(r"^notification Blau, Spalte 4, Reihe 2\. Rot ist am Zug\.$")
-        key("Right", "Right", "Right", "Right")
+        moved = orca.heard
+        time.sleep(1)  # the key stays down, and the X server repeats it
+        key("4", action="keyup")
+        key("Left")
+        orca.expect(r"^Spalte 3 push button\.$")
+        while_held = orca.said()[moved:orca.heard]
+        assert while_held.count("4 ") > 1 and not [s for s in while_held if "notification" in s]
+        key("Right")
         orca.expect(r"^Spalte 4 push button\.$")
         orca.expect(r"^2 Steine\.$")
         for row, piece in zip(range(6, 0, -1), ["leer"] * 4 + ["blau", "rot"]):
             key("Down")  # down the board, each row read whole
             orca.expect(rf"^Spalte 4, Reihe {row}: {piece}\.$")
+        for column in "1212121":  # Red's four, heard before the result
+            key(column)
+            told = orca.expect(r"^notification (.*)$")[1]
+        assert told == "Rot, Spalte 1, Reihe 4. Vier in einer Reihe: Spalte 1, Reihe 1 bis " \
+                       "Spalte 1, Reihe 4.", told
+        orca.expect(r"^Rot gewinnt\.$")
+        orca.expect(r"^OK push button\.$")  # the result box has the focus
+        key("Return")
+        focus(orca, window)  # back from the result box, as a window manager would
         choose(orca, "Auf Verbindung warten")
         orca.expect(r"^notification .* wartet\.\.\.$")
         choose(orca, "Verbindung trennen")
 
-        # The About box: modal, a screen reader's call into the game would wait.
+        # The About box: modal, a screen reader's call into the game would wait. Its links are
+        # reached with Tab and followed from the keyboard.
         key("alt+b")
         orca.expect(r"^Über dialog ")
+        key("Tab")
+        orca.expect(r"^E-MAIL: tavelin@example\.org link\.$")
         key("Return")
+        assert within(20, lambda: opened("mailto:tavelin@example.org"))
+        key("Tab")
+        orca.expect(r"^WEB: tavelin\.example\.org link\.$")
+        key("space")
+        assert within(20, lambda: opened("https://tavelin.example.org"))
+        key("Escape")
         game.send_signal(signal.SIGTERM)
         assert game.wait(15) == 0, "no clean exit on SIGTERM"
     finally:

@@ -3,6 +3,7 @@
 
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/handlergate.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
@@ -17,16 +18,19 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace tavelin::test {
 
-// Records every box instead of showing it, and answers input boxes from a script.
+// Records every box instead of showing it, and answers input boxes from a script. While a box
+// would be up, socket events wait, as they do for a real one.
 class RecordingDialogs final : public Dialogs {
 public:
     void msgBox(const QString& text, Style style, const QString& title) override {
         texts.append(text);
         looks.append({style, title});
         if (whileShown) {
+            const HandlerGate::ModalScope shown;
             whileShown();
         }
     }
@@ -59,29 +63,34 @@ public:
     bool canOpen = true; // false: no browser or mail program
 };
 
-// A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7. It
-// listens for real, but refuses the ports a test reserves as the system would.
+// A socket library whose answers a test sets: by default a host "testhost" at 10.0.0.7, which
+// the resolver gives only when the test lets it. It listens, and finds the interfaces, for
+// real, but refuses the ports a test reserves as the system would.
 class FakeSocketLibrary final : public SocketLibrary {
 public:
     int startup(std::int16_t /*requestedVersion*/, StartupInfo& info) override {
         info = offered;
-        sessionsOpen += startupResult == 0 ? 1 : 0;
-        return startupResult;
+        sessionsOpen += failing == "startup" ? 0 : 1;
+        return failing == "startup" ? 10091 : 0;
     }
     int cleanup() override {
-        sessionsOpen -= cleanupResult == 0 ? 1 : 0;
-        return cleanupResult;
+        sessionsOpen -= failing == "cleanup" ? 0 : 1;
+        return failing == "cleanup" ? 10093 : 0;
     }
     int lastError() override { return 10093; }
     int hostName(char* buffer, int length) override {
-        if (!name) {
-            return -1;
-        }
-        qstrncpy(buffer, name->constData(), static_cast<std::size_t>(length));
-        return 0;
+        qstrncpy(buffer, name.constData(), static_cast<std::size_t>(length));
+        return failing == "name" ? -1 : 0;
     }
-    std::optional<QByteArray> firstAddress(const QByteArray& /*name*/) override { return address; }
-    std::optional<QByteArray> reachableAddress() override { return interfaceAddress; }
+    void lookUpFirstAddress(const QByteArray& /*name*/, AddressAnswer answer) override {
+        held.append(std::move(answer));
+    }
+    void answerHeld() {
+        for (const AddressAnswer& answer : std::exchange(held, {})) {
+            answer(failing == "address" ? std::nullopt : std::optional(address));
+        }
+    }
+    std::optional<QByteArray> reachableAddress() override { return system_.reachableAddress(); }
     std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override {
         listenedOn.append(port);
         if (privilegedPorts.contains(port)) {
@@ -90,12 +99,11 @@ public:
         return system_.listen(server, port);
     }
 
-    int startupResult = 0;
+    QString failing; // the call that fails: "startup", "cleanup", "name" or "address"
     StartupInfo offered{0x0202, 100};
-    int cleanupResult = 0;
-    std::optional<QByteArray> name = QByteArray("testhost"); // nothing: the call fails
-    std::optional<QByteArray> address = QByteArray("\x0A\x00\x00\x07", 4);
-    std::optional<QByteArray> interfaceAddress;
+    QByteArray name = "testhost";
+    QByteArray address{"\x0A\x00\x00\x07", 4};
+    QList<AddressAnswer> held;
     int sessionsOpen = 0;
     QList<quint16> privilegedPorts;
     QList<quint16> listenedOn;
@@ -134,6 +142,17 @@ inline void setBoard(Form1& form, const QString& cells) {
     }
 }
 
+// A network session's side as the session leaves it, with no connection under it: what the
+// peer sends is handed to HandleReceivedText by the caller.
+inline void enterSession(Form1& form, int sessionItem, Bool16 awaitingGreeting) {
+    form.mnusubGame_Click(mnuOnePlayer);
+    form.mnusubGame().setChecked(mnuOnePlayer, false);
+    form.mnusubGame().setChecked(sessionItem, true);
+    form.NewGame();
+    form.GameActive = False;
+    form.AwaitingGreeting = awaitingGreeting;
+}
+
 inline QString boardText(const Form1& form) {
     QString text;
     for (int cell = 0; cell < board::cellCount; ++cell) {
@@ -144,40 +163,40 @@ inline QString boardText(const Form1& form) {
     return text;
 }
 
-// The Game-menu items that carry a check mark, and those of the commands that are disabled.
-inline QList<int> checkedItems(const Form1& form) {
-    QList<int> items;
-    for (int index = 0; index < form.mnusubGame().count(); ++index) {
-        if (form.mnusubGame().checked(index)) {
-            items.append(index);
+using Cells = QList<int>;
+
+// The cells whose content differs between two boards in that notation.
+inline Cells changedCells(const QString& before, const QString& after) {
+    Cells changed;
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        if (before.at(cell) != after.at(cell)) {
+            changed.append(cell);
         }
     }
-    return items;
+    return changed;
 }
 
-inline QList<int> disabledCommands(const Form1& form) {
-    QList<int> items;
+// The Game menu's commands as the player sees them: each one's index, with '*' when it is
+// checked and '-' when it is disabled: "0 3* 4 7 8 9-" at start.
+inline QString menuState(const Form1& form) {
+    QStringList items;
     for (const int index : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
                             mnuConnectToOpponent, mnuDisconnect}) {
-        if (!form.mnusubGame().enabled(index)) {
-            items.append(index);
-        }
+        items << QString::number(index) + (form.mnusubGame().checked(index) ? "*" : "") +
+                     (form.mnusubGame().enabled(index) ? "" : "-");
     }
-    return items;
+    return items.join(' ');
 }
 
 // A port that nothing listens on right now, from a range of 64 of this process's own (one of
 // 600 from port 20000), so that test programs run in parallel never hand out the same one. The
 // probe passes over a port another program holds; a port comes round again only after 63 others.
 inline quint16 freePort() {
-    constexpr int portsPerProcess = 64;
     static int next = 0;
-    const int base =
-        20000 + static_cast<int>(QCoreApplication::applicationPid() % 600) * portsPerProcess;
-    for (int tried = 0; tried < portsPerProcess; ++tried) {
-        const auto port = static_cast<quint16>(base + next++ % portsPerProcess);
-        QTcpServer probe;
-        if (probe.listen(QHostAddress::Any, port)) {
+    const int base = 20000 + static_cast<int>(QCoreApplication::applicationPid() % 600) * 64;
+    for (int tried = 0; tried < 64; ++tried) {
+        const auto port = static_cast<quint16>(base + next++ % 64);
+        if (QTcpServer().listen(QHostAddress::Any, port)) {
             return port;
         }
     }
