@@ -12,7 +12,8 @@ JOBS ?= $(shell nproc)
 TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core orca weston \
     qt6-wayland
 
-.PHONY: game run test bench sanitize fuzz lint deb screenshot test-deps test-configure
+.PHONY: game run test bench sanitize fuzz lint deb deb-clean-room screenshot test-deps \
+    test-configure
 
 # The game alone, as a packager builds it: no tests, no test tools.
 game:
@@ -23,20 +24,17 @@ game:
 run: game
 	$(GAME_BUILD)/tavelin
 
-# The Debian package of the game, in $(PACKAGE_BUILD): built with the flags Debian builds with,
-# the game in /usr/games, then checked by lintian and the desktop's validators.
-deb: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+# The Debian source and binary packages of the committed tree, in $(PACKAGE_BUILD): built by
+# dpkg-buildpackage from debian/, checked by lintian and the desktop's validators.
 deb:
-	@scripts/install-deps dpkg-dev lintian appstream desktop-file-utils
-	cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=None \
-	    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
-	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
-	cd $(PACKAGE_BUILD) && cpack -G DEB
-	scripts/check-deb $(PACKAGE_BUILD)/tavelin_*.deb
+	scripts/build-deb $(PACKAGE_BUILD)
 
-# The screenshot the README and the metainfo show.
+# The same package built in a clean Debian 12 chroot, which proves its Build-Depends complete,
+# and its autopkgtests run there.
+deb-clean-room: deb
+	scripts/build-in-clean-room $(PACKAGE_BUILD)
+
+# The screenshots the README and the metainfo show.
 screenshot: game
 	scripts/screenshot $(GAME_BUILD)/tavelin
 

@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Quatre alignés : de la colonne %1, rangée %2, à la colonne %3, rangée %4.</translation>
+        <translation>Quatre alignés&#xa0;: de la colonne %1, rangée %2, à la colonne %3, rangée %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Le plateau est plein : match nul.</translation>
+        <translation>Le plateau est plein&#xa0;: match nul.</translation>
     </message>
     <message>
         <source>New game.</source>
