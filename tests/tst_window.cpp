@@ -243,7 +243,7 @@ private slots:
             QTRY_COMPARE(game->urls.opened.size(), 1);
             QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
             QTest::keyClick(about->focusWidget(), Qt::Key_Space);
-            QTest::mouseClick(&about->Label13(), Qt::RightButton);
+            QTest::mouseClick(&about->Label2(), Qt::RightButton);
             QTest::mouseClick(&about->Label13(), Qt::LeftButton);
             game->urls.canOpen = false; // no mail program: the address is shown to be copied
             QTest::keyClick(about->focusWidget(), Qt::Key_Backtab);
