@@ -99,15 +99,15 @@ void Form1::GetIPAddress() {
         return;
     }
     SocketsCeanup();
-    platform_.sockets.lookUpFirstAddress(name->trimmed(),
-                                         [form = QPointer(this), lookup = ++addressLookups_](
-                                             const std::optional<QByteArray>& address) {
-                                             HandlerGate::post([form, lookup, address] {
-                                                 if (form && form->addressLookups_ == lookup) {
-                                                     form->TakeIPAddress(address);
-                                                 }
-                                             });
-                                         });
+    const auto take = [form = QPointer(this),
+                       lookup = ++addressLookups_](const std::optional<QByteArray>& address) {
+        HandlerGate::post([form, lookup, address] {
+            if (form && form->addressLookups_ == lookup) {
+                form->TakeIPAddress(address);
+            }
+        });
+    };
+    platform_.sockets.lookUpFirstAddress(name->trimmed(), take);
 }
 
 // A host name that resolves to loopback (as Debian maps it to 127.0.1.1) would send the guest
