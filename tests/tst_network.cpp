@@ -290,6 +290,7 @@ private slots:
             const auto close = qScopeGuard([] { QApplication::activeModalWidget()->close(); });
             raw.write("49"); // a new game, from the peer
             QVERIFY(waitFor(HandlerGate::hasWaitingEvents));
+            QCoreApplication::processEvents(); // all the box's own loop has to deliver
             QCOMPARE(boardText(form).count('R'), 4);
         });
         form.Image1_Click(45); // the winning move: "You Win", in a real box
