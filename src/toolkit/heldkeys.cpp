@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/heldkeys.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-
-#include <X11/XKBlib.h>
+#include <QWidget>
 
 namespace tavelin {
 
-void HeldKeys::askForPlainRepeats() {
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        if (Display* display = x11->display()) {
-            XkbSetDetectableAutoRepeat(display, True, nullptr);
-        }
-    }
+HeldKeys::HeldKeys(QWidget* keyboard) {
+    keyboard->installEventFilter(this);
 }
 
 bool HeldKeys::repeats(const QKeyEvent& press) {
@@ -23,10 +17,16 @@ bool HeldKeys::repeats(const QKeyEvent& press) {
 }
 
 // A release that Qt marks as part of a repeat leaves the key down.
-void HeldKeys::released(const QKeyEvent& release) {
-    if (!release.isAutoRepeat()) {
-        down_.remove(release.key());
+bool HeldKeys::eventFilter(QObject* /*watched*/, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) {
+        const auto* release = static_cast<const QKeyEvent*>(event);
+        if (!release->isAutoRepeat()) {
+            down_.remove(release->key());
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        down_.clear();
     }
+    return false;
 }
 
 } // namespace tavelin

@@ -73,11 +73,6 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void LinkLabel::keyReleaseEvent(QKeyEvent* event) {
-    heldKeys_.released(*event);
-    Label::keyReleaseEvent(event);
-}
-
 void LinkLabel::paintEvent(QPaintEvent* event) {
     Label::paintEvent(event);
     if (hasFocus()) {
@@ -95,7 +90,6 @@ void LinkLabel::focusInEvent(QFocusEvent* event) {
 }
 
 void LinkLabel::focusOutEvent(QFocusEvent* event) {
-    heldKeys_.forgetAll();
     Label::focusOutEvent(event);
     update();
 }

@@ -20,13 +20,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    HeldKeys heldKeys_;
+    HeldKeys heldKeys_{this};
 };
 
 } // namespace tavelin

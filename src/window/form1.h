@@ -146,8 +146,6 @@ private:
     static constexpr int noMarker = -1;
 
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     void buildBoard(const FormLayout& layout);
@@ -211,7 +209,7 @@ private:
     Label* label1_ = nullptr;
     Label* label2_ = nullptr;
     Picture mouseIcon_;
-    HeldKeys heldKeys_;
+    HeldKeys heldKeys_{this};
     QString unreadMessages_; // the start of a message whose rest has not arrived yet
     QString shownAddress_;   // the host's own address, as the guest is to type it
     int addressLookups_ = 0; // the latest look-up of it; earlier answers are dropped

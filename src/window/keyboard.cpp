@@ -33,16 +33,6 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 // the board and through it, row by row, and back up to the columns: a screen reader reads each
 // row on the way; Left and Right then move along the row, and the keyboard's column with them.
 // Each move is played exactly as a click on the marker.
-void Form1::keyReleaseEvent(QKeyEvent* event) {
-    heldKeys_.released(*event);
-    QMainWindow::keyReleaseEvent(event);
-}
-
-void Form1::focusOutEvent(QFocusEvent* event) {
-    heldKeys_.forgetAll();
-    QMainWindow::focusOutEvent(event);
-}
-
 bool Form1::Form_KeyDown(int KeyCode) {
     if (KeyCode >= Qt::Key_1 && KeyCode <= Qt::Key_7) {
         const int marker = board::markerOfColumn(KeyCode - Qt::Key_1);
