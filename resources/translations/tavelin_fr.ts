@@ -294,7 +294,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>L&apos;adversaire n&apos;a rien envoyé à temps.</translation>
+        <translation>L&apos;autre côté n&apos;a rien envoyé à temps.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

@@ -294,11 +294,11 @@ Poorten onder 1024 zijn op deze computer voorbehouden aan de beheerder. Start Ta
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>De tegenstander stuurde niet op tijd iets.</translation>
+        <translation>De andere kant heeft niet op tijd iets gestuurd.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>
-        <translation>De verbindingspoging duurde te lang.</translation>
+        <translation>De verbindingspoging heeft te lang geduurd.</translation>
     </message>
 </context>
 </TS>

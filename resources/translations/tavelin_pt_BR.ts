@@ -294,7 +294,7 @@ Neste computador, as portas abaixo de 1024 são reservadas ao administrador. Ini
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>O adversário não enviou nada a tempo.</translation>
+        <translation>O outro lado não enviou nada a tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>
