@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Vier op een rij: van kolom %1, rij %2 tot kolom %3, rij %4.</translation>
+        <translation>Vier op een lijn: van kolom %1, rij %2 tot kolom %3, rij %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Четыре в ряд: от столбца %1, ряда %2 до столбца %3, ряда %4.</translation>
+        <translation>Четыре в линию: от столбца %1, ряда %2 до столбца %3, ряда %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
