@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Le plateau est plein&#xa0;: match nul.</translation>
+        <translation>La grille est pleine&#xa0;: match nul.</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -224,7 +224,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>Board</source>
-        <translation>Plateau</translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Columns</source>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Доска заполнена: ничья.</translation>
+        <translation>Поле заполнено: ничья.</translation>
     </message>
     <message>
         <source>New game.</source>

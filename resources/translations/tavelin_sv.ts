@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Brädet är fullt: oavgjort.</translation>
+        <translation>Spelplanen är full: oavgjort.</translation>
     </message>
     <message>
         <source>New game.</source>
