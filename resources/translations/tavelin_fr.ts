@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is no address to connect to. Type an address such as 192.168.1.20, 192.168.1.20:1007 or [fe80::1]:1007.</source>
-        <translation>« %1 » n&apos;est pas une adresse à laquelle se connecter. Saisissez une adresse comme 192.168.1.20, 192.168.1.20:1007 ou [fe80::1]:1007.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse à laquelle se connecter. Saisissez une adresse comme 192.168.1.20, 192.168.1.20:1007 ou [fe80::1]:1007.</translation>
     </message>
     <message>
         <source>%1 Connecting...</source>
