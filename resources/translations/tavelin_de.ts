@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Vier in einer Reihe: Spalte %1, Reihe %2 bis Spalte %3, Reihe %4.</translation>
+        <translation>Vier in einer Linie: Spalte %1, Reihe %2 bis Spalte %3, Reihe %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Four in a row against the computer, a friend at the same machine, or over the network.</source>
-        <translation>Vier in einer Reihe gegen den Computer, zu zweit am selben Rechner oder über das Netzwerk.</translation>
+        <translation>Vier in einer Linie gegen den Computer, zu zweit am selben Computer oder über das Netzwerk.</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535</source>

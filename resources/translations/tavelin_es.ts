@@ -294,11 +294,11 @@ En este equipo, los puertos por debajo de 1024 están reservados al administrado
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>El rival no envió nada a tiempo.</translation>
+        <translation>La otra parte no ha enviado nada a tiempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>
-        <translation>Se agotó el tiempo del intento de conexión.</translation>
+        <translation>Se ha agotado el tiempo de espera del intento de conexión.</translation>
     </message>
 </context>
 </TS>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Le plateau est plein&#xa0;: match nul.</translation>
+        <translation>La grille est pleine&#xa0;: match nul.</translation>
     </message>
     <message>
         <source>New game.</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is no address to connect to. Type an address such as 192.168.1.20, 192.168.1.20:1007 or [fe80::1]:1007.</source>
-        <translation>« %1 » n&apos;est pas une adresse à laquelle se connecter. Saisissez une adresse comme 192.168.1.20, 192.168.1.20:1007 ou [fe80::1]:1007.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse à laquelle se connecter. Saisissez une adresse comme 192.168.1.20, 192.168.1.20:1007 ou [fe80::1]:1007.</translation>
     </message>
     <message>
         <source>%1 Connecting...</source>
@@ -224,7 +224,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
     <message>
         <source>Board</source>
-        <translation>Plateau</translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -294,7 +294,7 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>L&apos;adversaire n&apos;a rien envoyé à temps.</translation>
+        <translation>L&apos;autre côté n&apos;a rien envoyé à temps.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

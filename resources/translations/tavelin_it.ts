@@ -294,7 +294,7 @@ Su questo computer le porte sotto la 1024 sono riservate all&apos;amministratore
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>L&apos;avversario non ha inviato nulla in tempo.</translation>
+        <translation>L&apos;altra parte non ha inviato nulla in tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

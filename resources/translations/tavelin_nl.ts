@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Vier op een rij: van kolom %1, rij %2 tot kolom %3, rij %4.</translation>
+        <translation>Vier op een lijn: van kolom %1, rij %2 tot kolom %3, rij %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
@@ -294,11 +294,11 @@ Poorten onder 1024 zijn op deze computer voorbehouden aan de beheerder. Start Ta
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>De tegenstander stuurde niet op tijd iets.</translation>
+        <translation>De andere kant heeft niet op tijd iets gestuurd.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>
-        <translation>De verbindingspoging duurde te lang.</translation>
+        <translation>De verbindingspoging heeft te lang geduurd.</translation>
     </message>
 </context>
 </TS>

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Quatro em linha: da coluna %1, linha %2, à coluna %3, linha %4.</translation>
+        <translation>Quatro alinhadas: da coluna %1, linha %2, à coluna %3, linha %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
@@ -294,7 +294,7 @@ Neste computador, as portas abaixo de 1024 são reservadas ao administrador. Ini
     <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The other side sent nothing in time.</source>
-        <translation>O adversário não enviou nada a tempo.</translation>
+        <translation>O outro lado não enviou nada a tempo.</translation>
     </message>
     <message>
         <source>The connection attempt timed out.</source>

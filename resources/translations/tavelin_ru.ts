@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Четыре в ряд: от столбца %1, ряда %2 до столбца %3, ряда %4.</translation>
+        <translation>Четыре в линию: от столбца %1, ряда %2 до столбца %3, ряда %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Доска заполнена: ничья.</translation>
+        <translation>Поле заполнено: ничья.</translation>
     </message>
     <message>
         <source>New game.</source>

@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Four in a row: column %1, row %2 to column %3, row %4.</source>
-        <translation>Fyra i rad: från kolumn %1, rad %2 till kolumn %3, rad %4.</translation>
+        <translation>Fyra på en linje: från kolumn %1, rad %2 till kolumn %3, rad %4.</translation>
     </message>
     <message>
         <source>The board is full: a draw.</source>
-        <translation>Brädet är fullt: oavgjort.</translation>
+        <translation>Spelplanen är full: oavgjort.</translation>
     </message>
     <message>
         <source>New game.</source>

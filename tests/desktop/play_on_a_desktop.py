@@ -136,7 +136,7 @@ def main(binary):
         for column in "1212121":  # Red's four, heard before the result
             key(column)
             told = orca.expect(r"^notification (.*)$")[1]
-        assert told == "Rot, Spalte 1, Reihe 4. Vier in einer Reihe: Spalte 1, Reihe 1 bis " \
+        assert told == "Rot, Spalte 1, Reihe 4. Vier in einer Linie: Spalte 1, Reihe 1 bis " \
                        "Spalte 1, Reihe 4.", told
         orca.expect(r"^Rot gewinnt\.$")
         orca.expect(r"^OK push button\.$")  # the result box has the focus
