@@ -6,7 +6,6 @@
 // the board is one that play can leave. Nothing the harness keeps grows from one input to the
 // next.
 #include "support/testplatform.h"
-#include "toolkit/handlergate.h"
 #include "toolkit/menuitemarray.h"
 
 #include <QApplication>
@@ -42,11 +41,10 @@ bool soundBoard(const Form1& form) {
             return false;
         }
     }
-    return std::ranges::all_of(board::markers,
-                               [&](int marker) {
-                                   return form.markerVisible(marker) ==
-                                          (!won && cells.at(marker - board::columns) == u'.');
-                               }) &&
+    const auto markerTellsTheTruth = [&](int marker) {
+        return form.markerVisible(marker) == (!won && cells.at(marker - board::columns) == u'.');
+    };
+    return std::ranges::all_of(board::markers, markerTellsTheTruth) &&
            std::abs(cells.count(u'R') - cells.count(u'B')) <= 1;
 }
 
