@@ -2,16 +2,11 @@
 // Network play: the host look-ups, the message format, and whole sessions of two windows in
 // one process over loopback, or of a window and a raw peer sending exact bytes.
 #include "support/testplatform.h"
-#include "toolkit/handlergate.h"
 #include "toolkit/label.h"
-#include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
-#include "toolkit/qtdialogs.h"
 #include "window/narrator.h"
 
-#include <QApplication>
-#include <QScopeGuard>
-#include <QSignalBlocker>
+#include <QMessageBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -19,6 +14,7 @@
 
 #include <algorithm>
 #include <random>
+#include <ranges>
 
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -52,11 +48,15 @@ QStringList upAddresses() {
     return found;
 }
 
-// Runs the event loop until `condition` holds, for 5 s at most. Unlike QTest::qWaitFor it
-// does not sleep between rounds: the property below waits thousands of times.
+// Runs the event loop until `condition` holds, for 5 s at most. Between rounds the loop sleeps
+// until something happens, the deadline at the latest: the properties below wait thousands of
+// times, mostly for a moment.
 bool waitFor(const std::function<bool()>& condition) {
-    for (const QDeadlineTimer deadline(5000); !condition() && !deadline.hasExpired();) {
-        QCoreApplication::processEvents();
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(5000);
+    while (!condition() && deadline.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return condition();
 }
@@ -73,6 +73,36 @@ void playerAction(Form1& form, std::mt19937& engine) {
     }
 }
 
+// A real modal box over `owner`, up while `meanwhile` runs inside its loop and for `held`
+// after, as a player takes a while to read it.
+void whileABoxIsUp(Form1& owner, std::chrono::milliseconds held,
+                   const std::function<void()>& meanwhile) {
+    QMessageBox box(QMessageBox::Information, "Tavelin", "A box", QMessageBox::Ok, &owner);
+    QTimer::singleShot(0, &box, [&] {
+        meanwhile();
+        QTimer::singleShot(held, &box, &QDialog::accept);
+    });
+    HandlerGate::runModal(box);
+}
+
+// A random session as a peer sends it: its greeting (with a line feed, or alone as an older
+// peer sends it), then what it sends between the host's moves, a move most often; now and then
+// "50" last.
+QByteArrayList randomSession(std::mt19937& engine) {
+    const bool lineFeed = engine() % 3 != 0;
+    QByteArrayList session{QByteArray("abc.-09xyz").left(1 + int(engine() % 10)) +
+                           (lineFeed ? "\n" : "")};
+    for (unsigned messages = engine() % 12; messages > 0; --messages) {
+        if (session.size() == 1 ? !lineFeed : engine() % 2 == 0) {
+            session.append(QByteArray());
+        }
+        session.back() +=
+            engine() % 8 == 0 ? QByteArray("49") : QByteArray::number(42 + engine() % 7);
+    }
+    session.back() += engine() % 4 == 0 ? "50" : "";
+    return session;
+}
+
 } // namespace
 
 class TestNetwork : public QObject {
@@ -81,6 +111,39 @@ class TestNetwork : public QObject {
     quint16 port = 0;
     std::unique_ptr<TestGame> host;
     std::unique_ptr<TestGame> guest;
+
+    // Hands a waiting host a session's parts, each cut where `cuts` say (offsets into the
+    // whole), the host moving after each part but the last; then what its player sees: the
+    // status line, the board, the boxes and what a screen reader was told last.
+    QString play(const QByteArrayList& session, const QList<qsizetype>& cuts) {
+        Form1& form = *host->form;
+        enterSession(form, mnuWaitForConnection);
+        host->dialogs.texts.clear();
+        qsizetype start = 0; // of the part, in the whole
+        for (qsizetype part = 0; part < session.size(); ++part) {
+            const QByteArray& sent = session.at(part);
+            qsizetype from = 0;
+            for (const qsizetype cut : cuts) {
+                if (cut > start + from && cut < start + sent.size()) {
+                    form.wsServer.receive(QString::fromLatin1(sent.mid(from, cut - start - from)));
+                    from = cut - start;
+                }
+            }
+            form.wsServer.receive(QString::fromLatin1(sent.mid(from)));
+            start += sent.size();
+            // Until the greeting is taken and the game has reacted; where it never is, the
+            // outcome tells.
+            waitFor(
+                [&] { return form.AwaitingGreeting == False && !HandlerGate::hasWaitingEvents(); });
+            const int marker = board::markerOfColumn(int(part % board::columns));
+            if (part + 1 < session.size() && form.markerVisible(marker)) {
+                form.Image1_Click(marker); // the host's move, where its column is open
+            }
+        }
+        return QStringList{form.Label1().text(), boardText(form), host->dialogs.texts.join(','),
+                           form.findChild<Notice*>()->accessibleName()}
+            .join('|');
+    }
 
 private slots:
     void init() {
@@ -126,17 +189,26 @@ private slots:
         const QStringList reachable = upAddresses();
         QVERIFY2(reachable.isEmpty() ? shown == "127.0.1.1" : reachable.contains(shown),
                  qPrintable(shown + " of " + reachable.join(' ')));
+        // The system's resolver gives the first IPv4 address, in network byte order.
+        QByteArray localhost;
+        PosixSocketLibrary().lookUpFirstAddress(
+            "localhost",
+            [&](const std::optional<QByteArray>& found) { localhost = found.value_or("none"); });
+        QTRY_COMPARE(localhost, QByteArray("\x7F\x00\x00\x01", 4));
     }
 
     // Whatever the players do on either side, with the network delivering between steps, the
     // two boards agree: the same pieces, the same open columns, the same winner. Each sequence
-    // is a new session, and players may act before its greetings have gone both ways.
+    // is a new session, and players may act before its greetings have gone both ways. Now and
+    // then a real box is up on one side: while the guest connects, for longer than either side
+    // waits for a greeting, or while a player moves; the session goes on as if it were not.
     void bothBoardsAlwaysAgree() {
         const Form1& h = *host->form;
         const Form1& g = *guest->form;
         const QStringList& hostTold = host->dialogs.texts;
         const QStringList& guestTold = guest->dialogs.texts;
         const auto sameColumn = [&](int m) { return h.markerVisible(m) == g.markerVisible(m); };
+        const auto connect = [&] { guest->form->mnusubGame_Click(mnuConnectToOpponent); };
         for (unsigned seed = 0; seed < 1000; ++seed) {
             std::mt19937 engine(seed);
             // Both sides leave any session without a word; the host waits, the guest connects.
@@ -144,8 +216,12 @@ private slots:
             guest->form->mnusubGame_Click(mnuOnePlayer);
             host->form->mnusubGame_Click(mnuWaitForConnection);
             guest->dialogs.answers = {"127.0.0.1"};
-            guest->form->mnusubGame_Click(mnuConnectToOpponent);
-            bool connected = false;
+            Form1& boxOwner = *(engine() % 2 == 0 ? host : guest)->form;
+            bool connected = seed % 100 == 0;
+            connected ? whileABoxIsUp(boxOwner, TestGame::greetingLimit * 3 / 2, connect)
+                      : connect();
+            QVERIFY2(!connected || waitFor([&] { return greeted(h) && greeted(g); }),
+                     qPrintable(hostTold.join(',') + '|' + guestTold.join(',')));
             for (int step = 0, steps = 1 + int(engine() % 60); step < steps; ++step) {
                 const QByteArray where = QString("seed %1, step %2").arg(seed).arg(step).toUtf8();
                 TestGame& actor = engine() % 2 == 0 ? *host : *guest;
@@ -153,16 +229,18 @@ private slots:
                 actor.form->MoveText.clear();
                 peer.ReceivedText.clear();
                 if (!connected && engine() % 4 == 0) {
-                    // The greetings go both ways; now and then a busy host reads the guest's
-                    // only together with the guest's first move.
-                    if (engine() % 2 == 0) {
-                        const QSignalBlocker busy(host->form->wsServer);
-                        QVERIFY2(waitFor([&] { return greeted(g); }), where);
-                        QTest::mouseClick(&guest->form->Image1(42 + int(engine() % 7)),
-                                          Qt::LeftButton);
-                    }
                     QVERIFY2(waitFor([&] { return greeted(h) && greeted(g); }), where);
                     connected = true;
+                } else if (connected && engine() % 50 == 0) {
+                    // The peer's connection reads the move while the box is up, and the
+                    // box's own loop plays nothing of it.
+                    whileABoxIsUp(boxOwner, {}, [&] {
+                        const QString before = boardText(peer);
+                        playerAction(*actor.form, engine);
+                        QVERIFY(actor.form->MoveText.isEmpty() ||
+                                waitFor(HandlerGate::hasWaitingEvents));
+                        QCOMPARE(boardText(peer), before);
+                    });
                 } else {
                     playerAction(*actor.form, engine);
                 }
@@ -181,38 +259,46 @@ private slots:
         QVERIFY(h.Label1().text() == "hosthost Connected guesthost" &&
                 g.mnusubGame().enabled(mnuNew));
     }
-    // What a peer sends to a host, one arrival at a time: its greeting, ended by a line feed or
-    // (an older peer) by the end of the arrival, shown as plain text without control characters
-    // and cut to 64; then messages, which may come together or in pieces, amid garbage that is
-    // dropped. "c…" is the host's click on that marker instead.
-    void receivedText() {
-        // What arrives, one arrival after another; then the board, the status line and what a
-        // screen reader was told last, where it matters.
-        const QList<std::tuple<QStringList, QString, QString, QString>> rows{
-            {{"peer\n42"}, "B", " Connected peer", "Blue, column 1, row 1."}, // with a move
-            {{"peer42"}, "", " Connected peer42", ""},                        // an older peer
-            {{"<i>x</i>\x01\r" + QString(99, 'n') + '\n'},
-             "",
+
+    // However the network cuts what a peer sends, a host makes the same game of it as of one
+    // whole delivery: the same name on show, the same moves played, the same board, boxes and
+    // words for a screen reader. A session is what the peer sends between the host's own
+    // moves, its greeting first; a greeting ended by a line feed may be cut anywhere, and one
+    // without (an older peer's) comes alone, the moves only once its name is on show. Some
+    // sessions are set, to say what the game makes of them: the name as plain text without
+    // control characters, 64 at most; one move a turn; a move, then farewell.
+    void anyCutGivesTheSameGame() {
+        QList<std::tuple<QByteArrayList, QString, QString>> sessions{
+            {{"peer\n42"}, " Connected peer", "B"},
+            {{"peer", "42"}, " Connected peer", "R......B"},
+            {{"<i>x</i>\x01\r" + QByteArray(99, 'n') + '\n'},
              " Connected <i>x</i>" + QString(56, 'n'),
              ""},
-            {{"g\n", "4243", "44", "3", "-1", "xyz", "51", "41", "4", "5x49", "c42", "4", "6"},
-             "B...B..R",
-             " Connected g",
-             ""}, // the peer moves once a turn, amid garbage
-            {{"g\n42", "49"}, "", " Connected g", "New game."},
-            {{"g\n", "4650"}, "", "", ""}}; // a move, then farewell
-        for (const auto& [arrivals, board, status, heard] : rows) {
-            Form1& form = *host->form;
-            enterSession(form, mnuWaitForConnection, True);
-            for (const QString& arrival : arrivals) {
-                arrival.startsWith('c') ? form.Image1_Click(arrival.mid(1).toInt())
-                                        : form.HandleReceivedText(arrival);
-            }
-            QCOMPARE(boardText(form), board.leftJustified(42, '.'));
-            QCOMPARE(form.Label1().text(), status);
-            QCOMPARE(form.Label1().textFormat(), Qt::PlainText); // markup is shown as it is
-            QVERIFY(heard.isEmpty() || form.findChild<Notice*>()->accessibleName() == heard);
+            {{"g\n4243", "44"}, " Connected g", "B.B....R"},
+            {{"g\n42", "4650"}, "", ""}};
+        std::mt19937 engine(38);
+        for (int random = 0; random < 30; ++random) {
+            sessions.append({randomSession(engine), QString(), QString()});
         }
+        for (const auto& [session, status, board] : sessions) {
+            const QString whole = play(session, {});
+            QVERIFY2(status.isNull() ||
+                         whole.startsWith(status + '|' + board.leftJustified(42, '.')),
+                     qPrintable(whole));
+            // Each cut point alone, then random sets of them.
+            const qsizetype length = session.join().size();
+            for (qsizetype split = 1; split < length + 8; ++split) {
+                QList<qsizetype> cuts{split};
+                if (split >= length) {
+                    cuts.clear();
+                    std::ranges::copy_if(std::views::iota(qsizetype{1}, length),
+                                         std::back_inserter(cuts),
+                                         [&](qsizetype) { return engine() % 3 == 0; });
+                }
+                QCOMPARE(play(session, cuts), whole);
+            }
+        }
+        QCOMPARE(host->form->Label1().textFormat(), Qt::PlainText); // markup is shown as it is
     }
 
     // A raw peer's session on a real connection, step by step: "s…" it sends the bytes, "[" and
@@ -234,19 +320,27 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QStringList, told);
         QFETCH(QByteArray, received);
-        // A connection that does not greet in time is let go without a word, and the host waits
-        // on. The next one greets with its first move in the same write; the host's greeting
-        // ends with a line feed.
-        host->form->mnusubGame_Click(mnuWaitForConnection);
-        QTcpSocket silent;
-        silent.connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(waitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }));
+        // While a box is up (here the one that says this machine's name does not resolve), a
+        // connection that does not greet in time is let go without a word, and the next one is
+        // greeted, with a line feed. Its first move, in the same write as its greeting, is
+        // played once the box is closed.
         QTcpSocket raw;
-        raw.connectToHost(QHostAddress::LocalHost, port);
-        raw.write("raw\n42");
-        QVERIFY(
-            waitFor([&] { return boardText(*host->form)[0] == 'B' && raw.bytesAvailable() == 9; }));
+        host->sockets.failing = "address";
+        host->dialogs.whileShown = [&] {
+            QTcpSocket silent;
+            silent.connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY(waitFor([&] { return silent.state() == QAbstractSocket::UnconnectedState; }));
+            raw.connectToHost(QHostAddress::LocalHost, port);
+            raw.write("raw\n42");
+            QVERIFY(waitFor(
+                [&] { return raw.bytesAvailable() == 9 && HandlerGate::hasWaitingEvents(); }));
+        };
+        host->form->mnusubGame_Click(mnuWaitForConnection);
+        host->sockets.answerHeld();
+        QVERIFY(waitFor([&] { return boardText(*host->form)[0] == 'B'; }));
         QCOMPARE(raw.readAll(), "hosthost\n");
+        host->dialogs.whileShown = nullptr;
+        host->dialogs.texts.clear();
 
         std::optional<HandlerGate::ModalScope> box;
         const QHash<QString, std::function<void()>> actions{
@@ -275,28 +369,6 @@ private slots:
         QCOMPARE(inOnePlayerMode(*host->form), !steps.endsWith(" close ]"));
     }
 
-    // While a box is up, what the peer sends waits until it is closed: the box's own loop runs
-    // no handler of the game's, and the board the box is about stays as it is.
-    void aBoxHoldsThePeerBack() {
-        QtDialogs real;
-        Form1 form({real, host->random, host->urls, host->sockets, {port, {}, {}}});
-        form.mnusubGame_Click(mnuWaitForConnection);
-        QTcpSocket raw;
-        raw.connectToHost(QHostAddress::LocalHost, port);
-        raw.write("raw\n");
-        QVERIFY(waitFor([&] { return greeted(form); }));
-        setBoard(form, "RRR");
-        QTimer::singleShot(0, [&] {
-            const auto close = qScopeGuard([] { QApplication::activeModalWidget()->close(); });
-            raw.write("49"); // a new game, from the peer
-            QVERIFY(waitFor(HandlerGate::hasWaitingEvents));
-            QCoreApplication::processEvents(); // all the box's own loop has to deliver
-            QCOMPARE(boardText(form).count('R'), 4);
-        });
-        form.Image1_Click(45); // the winning move: "You Win", in a real box
-        QVERIFY(waitFor([&] { return boardText(form) == QString(42, '.'); }));
-    }
-
     // Where a session cannot begin, it is told (or the player cancelled) and play goes back to
     // one player. Host and guest move to the fallback port from a reserved one, unless the
     // player chose the port or typed one.
@@ -305,7 +377,8 @@ private slots:
         QTest::addColumn<QString>("typed"); // by the guest; %1 the usual port, %2 the fallback
         QTest::addColumn<bool>("fallbackOffered");
         QTest::addColumn<QString>("ports"); // on the host's side: "busy", "reserved", or both;
-                                            // or "silent": the host accepts and says nothing
+                                            // "silent": the host accepts and says nothing;
+                                            // "playing": it has a guest already
         QTest::addColumn<QString>("told");
         const auto row = [](const char* name, bool hosting, const char* typed, bool fallback,
                             const char* ports, const char* told) {
@@ -313,6 +386,8 @@ private slots:
                                 << QString(told);
         };
         row("refused", false, "127.0.0.1:%1", true, "", "Cannot connect to 127.0.0.1:");
+        row("a host already playing", false, "127.0.0.1:%2", true, "playing",
+            "Cannot connect to 127.0.0.1:%2: The other side is already playing");
         row("a host that never greets", false, "127.0.0.1:%1", true, "silent",
             "sent nothing in time");
         row("cancelled", false, "-", true, "", "");
@@ -352,6 +427,11 @@ private slots:
             peer.write("peer\n");
         } else {
             hostOnFallback.form->mnusubGame_Click(mnuWaitForConnection);
+            if (ports == "playing") { // with a guest of its own
+                peer.connectToHost(QHostAddress::LocalHost, fallback);
+                peer.write("peer\n");
+                QVERIFY(waitFor([&] { return greeted(*hostOnFallback.form); }));
+            }
             side.dialogs.answers = {typed == "-" ? QString() : withPorts(typed)};
             side.form->mnusubGame_Click(mnuConnectToOpponent);
         }

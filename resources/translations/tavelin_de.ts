@@ -291,11 +291,18 @@ Ports unter 1024 sind auf diesem Computer dem Administrator vorbehalten. Starte 
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>Die Gegenseite hat nicht rechtzeitig geantwortet.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>Die Gegenseite spielt bereits oder hat die Verbindung vor der Begrüßung getrennt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Der Verbindungsversuch hat zu lange gedauert.</translation>

@@ -291,11 +291,18 @@ En este equipo, los puertos por debajo de 1024 están reservados al administrado
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>La otra parte no ha enviado nada a tiempo.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>El rival ya está jugando o cerró la conexión antes de saludar.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Se ha agotado el tiempo de espera del intento de conexión.</translation>

@@ -291,11 +291,18 @@ Sur cet ordinateur, les ports inférieurs à 1024 sont réservés à l&apos;admi
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>L&apos;autre côté n&apos;a rien envoyé à temps.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>L&apos;adversaire joue déjà ou a fermé la connexion avant de se présenter.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>La tentative de connexion a expiré.</translation>

@@ -291,11 +291,18 @@ Su questo computer le porte sotto la 1024 sono riservate all&apos;amministratore
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>L&apos;altra parte non ha inviato nulla in tempo.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>L&apos;avversario sta già giocando o ha chiuso la connessione prima di salutare.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Il tentativo di connessione è scaduto.</translation>

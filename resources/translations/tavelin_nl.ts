@@ -291,11 +291,18 @@ Poorten onder 1024 zijn op deze computer voorbehouden aan de beheerder. Start Ta
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>De andere kant heeft niet op tijd iets gestuurd.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>De tegenstander speelt al of verbrak de verbinding vóór de begroeting.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>De verbindingspoging heeft te lang geduurd.</translation>

@@ -292,11 +292,18 @@ Na tym komputerze porty poniżej 1024 są zarezerwowane dla administratora. Uruc
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>Druga strona nie wysłała niczego na czas.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>Druga strona już gra albo zamknęła połączenie przed powitaniem.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Upłynął limit czasu próby połączenia.</translation>

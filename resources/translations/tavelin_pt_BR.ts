@@ -291,11 +291,18 @@ Neste computador, as portas abaixo de 1024 são reservadas ao administrador. Ini
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>O outro lado não enviou nada a tempo.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>O adversário já está jogando ou fechou a conexão antes de se apresentar.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>A tentativa de conexão expirou.</translation>

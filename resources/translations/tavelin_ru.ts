@@ -292,11 +292,18 @@ Ports below 1024 are reserved for the administrator on this computer. Start Tave
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>Другая сторона ничего не прислала вовремя.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>Другая сторона уже играет или закрыла соединение до приветствия.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Время ожидания подключения истекло.</translation>

@@ -291,11 +291,18 @@ På den här datorn är portar under 1024 reserverade för administratören. Sta
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>Andra sidan skickade inget i tid.</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>Andra sidan spelar redan eller stängde anslutningen innan den hälsade.</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>Anslutningsförsöket tog för lång tid.</translation>

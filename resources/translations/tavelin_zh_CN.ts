@@ -290,11 +290,18 @@ Ports below 1024 are reserved for the administrator on this computer. Start Tave
     </message>
 </context>
 <context>
-    <name>tavelin::TcpSocketControl</name>
+    <name>tavelin::PeerConnection</name>
     <message>
         <source>The other side sent nothing in time.</source>
         <translation>对方未在规定时间内发送任何内容。</translation>
     </message>
+    <message>
+        <source>The other side is already playing, or closed the connection before greeting.</source>
+        <translation>对方已在游戏中，或在问候之前关闭了连接。</translation>
+    </message>
+</context>
+<context>
+    <name>tavelin::TcpSocketControl</name>
     <message>
         <source>The connection attempt timed out.</source>
         <translation>连接尝试超时。</translation>

@@ -3,7 +3,7 @@
 
 namespace tavelin {
 
-TcpSocketControl* Form1::PeerSocket() {
+PeerConnection* Form1::PeerSocket() {
     switch (checkedMode()) {
     case PlayMode::WaitingForConnection:
         return &wsServer;
@@ -15,9 +15,9 @@ TcpSocketControl* Form1::PeerSocket() {
 }
 
 void Form1::SendToPeer(const QString& text) {
-    if (TcpSocketControl* socket = PeerSocket()) {
+    if (PeerConnection* connection = PeerSocket()) {
         MoveText = text;
-        socket->sendData(MoveText);
+        connection->send(MoveText);
     }
 }
 

@@ -20,16 +20,37 @@ void Form1::WaitForConnection() {
     SetStatus(tr("%1 Waiting...").arg(GetIPHostName()));
     shownAddress_.clear();
     GetIPAddress();
-    unreadMessages_.clear();
-    ListenOn(platform_.network.port);
     AwaitingGreeting = True;
+    ListenOn(platform_.network.port); // last: a port refused ends the session here
 }
 
 void Form1::ListenOn(quint16 port) {
     listenPort_ = port;
     ShowAddress();
     wsListen.setLocalPort(port);
-    wsListen.listen();
+    if (const std::optional<SocketLibrary::ListenRefusal> refusal = wsListen.listen()) {
+        ReportListenRefusal(*refusal);
+    }
+}
+
+// A port reserved for the administrator is traded for the fallback where there is one.
+void Form1::ReportListenRefusal(const SocketLibrary::ListenRefusal& refusal) {
+    if (!refusal.privileged) {
+        ReportSessionFailure(
+            tr("Cannot wait for a connection on port %1: %2").arg(listenPort_).arg(refusal.reason));
+        return;
+    }
+    if (platform_.network.fallback && listenPort_ != *platform_.network.fallback) {
+        ListenOn(*platform_.network.fallback);
+        return;
+    }
+    ReportSessionFailure(
+        tr("Cannot wait for a connection on port %1: %2\n\nPorts below 1024 are reserved "
+           "for the administrator on this computer. Start Tavelin with --port and a "
+           "number of 1024 or more (for example: tavelin --port 10007); the other player "
+           "connects to that port, typing the address as address:port.")
+            .arg(listenPort_)
+            .arg(refusal.reason));
 }
 
 // The guest needs the port only when it is not the usual one; the address may still be on its
@@ -54,7 +75,6 @@ void Form1::ConnectToOpponent() {
         platform_.dialogs.inputBox(tr("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
     GameActive = False;
     AwaitingGreeting = True;
-    unreadMessages_.clear();
     if (RemoteAddress.trimmed().isEmpty()) {
         Disconnect(); // the player cancelled
         return;
@@ -112,27 +132,13 @@ void Form1::ReportSessionFailure(const QString& text) {
     Disconnect();
 }
 
-// Whatever a session still has under way ends here: its connections, what arrived from them
-// unread, and a look-up of this machine's address.
+// Whatever a session still has under way ends here: its connections, with what arrived from
+// them unread, and a look-up of this machine's address.
 void Form1::CloseSockets() {
     wsListen.close();
     wsServer.close();
     wsClient.close();
-    unreadMessages_.clear();
     ++addressLookups_;
-}
-
-// The peer went away without saying so: as if it had said "50". A connection that closes or
-// stays silent before its greeting was no guest (a port scan, a stalled client), and the host
-// goes on waiting for one.
-void Form1::LoseConnection() {
-    if (IsHost() && AwaitingGreeting == True) {
-        wsServer.close();
-        unreadMessages_.clear();
-        return;
-    }
-    platform_.dialogs.msgBox(tr("Disconnected"));
-    Disconnect();
 }
 
 void Form1::SetStatus(const QString& text) {

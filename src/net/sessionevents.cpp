@@ -14,37 +14,35 @@ namespace tavelin {
 void Form1::connectSockets() {
     connect(&wsListen, &TcpSocketControl::connectionRequest, this,
             [this](int id) { wsListen_ConnectionRequest(id); });
-    connect(&wsClient, &TcpSocketControl::connected, this, [this] { wsClient_Connect(); });
-    connect(&wsServer, &TcpSocketControl::dataArrival, this, [this] { wsServer_DataArrival(); });
-    connect(&wsClient, &TcpSocketControl::dataArrival, this, [this] { wsClient_DataArrival(); });
-    for (TcpSocketControl* socket : {&wsListen, &wsServer, &wsClient}) {
-        connect(socket, &TcpSocketControl::errorOccurred, this,
-                [this](TcpSocketControl::Failure failure, const QString& reason) {
-                    OnSocketError(failure, reason);
+    connect(&wsClient, &PeerConnection::connected, this, [this] { wsClient_Connect(); });
+    for (PeerConnection* connection : {&wsServer, &wsClient}) {
+        connect(connection, &PeerConnection::greeted, this,
+                [this](const QString& name) { TakeGreeting(name); });
+        connect(connection, &PeerConnection::gone, this,
+                [this](PeerConnection::Ending ending, const QString& reason) {
+                    LoseConnection(ending, reason);
                 });
     }
-    for (TcpSocketControl* socket : {&wsServer, &wsClient}) {
-        connect(socket, &TcpSocketControl::peerClosed, this, [this] { LoseConnection(); });
-    }
+    connect(&wsServer, &PeerConnection::messageArrived, this,
+            [this](const QString& message) { wsServer_DataArrival(message); });
+    connect(&wsClient, &PeerConnection::messageArrived, this,
+            [this](const QString& message) { wsClient_DataArrival(message); });
 }
 
-// One guest at a time: a further request is turned away and the game goes on undisturbed.
+// One guest at a time: a further request is turned away, and the guest learns from a close
+// before any greeting that this side is playing already.
 void Form1::wsListen_ConnectionRequest(int requestID) {
-    if (wsServer.state() != TcpSocketControl::State::Closed) {
+    if (wsServer.inUse()) {
         wsListen.reject(requestID);
         return;
     }
     RequestID = requestID;
     wsServer.accept(RequestID);
-    wsServer.expectDataWithin(platform_.network.greetingLimit);
-    wsServer.sendData(Greeting());
+    wsServer.send(Greeting());
 }
 
-// A host that accepts and then says nothing (a wrong port, a stalled program) is given up on
-// as the host gives up on a silent guest.
 void Form1::wsClient_Connect() {
-    wsClient.sendData(Greeting());
-    wsClient.expectDataWithin(platform_.network.greetingLimit);
+    wsClient.send(Greeting());
 }
 
 // The name ends at a line feed, so that a move sent right after it is never read as part of
@@ -52,31 +50,6 @@ void Form1::wsClient_Connect() {
 // would send nothing at all, and the peer would wait for it forever.
 QString Form1::Greeting() const {
     return (LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName) + QLatin1Char('\n');
-}
-
-void Form1::wsServer_DataArrival() {
-    HandleReceivedText(wsServer.getData());
-}
-
-void Form1::wsClient_DataArrival() {
-    HandleReceivedText(wsClient.getData());
-}
-
-// A greeting ends at its line feed, and what follows it is the peer's first messages. A peer
-// that ends its greeting with nothing has all of its first arrival taken as its name.
-void Form1::HandleReceivedText(const QString& text) {
-    QString messages = text;
-    if (AwaitingGreeting == True) {
-        const qsizetype end = text.indexOf(u'\n');
-        TakeGreeting(text.left(end));
-        messages = end < 0 ? QString() : text.mid(end + 1);
-    }
-    unreadMessages_ += messages;
-    // A "50" ends the session and drops whatever came after it: it belongs to no game.
-    while (const std::optional<QString> message = takePeerMessage(unreadMessages_)) {
-        ReceivedText = *message;
-        HandlePeerMessage();
-    }
 }
 
 void Form1::TakeGreeting(const QString& text) {
@@ -92,9 +65,17 @@ void Form1::TakeGreeting(const QString& text) {
     mnusubGame().setEnabled(mnuNew, true);
 }
 
-// One message "42" to "50": the peer's move, a new game, or the peer leaving. The move is told
-// once it is played.
-void Form1::HandlePeerMessage() {
+void Form1::wsServer_DataArrival(const QString& message) {
+    HandleReceivedText(message);
+}
+
+void Form1::wsClient_DataArrival(const QString& message) {
+    HandleReceivedText(message);
+}
+
+// The move is told once it is played.
+void Form1::HandleReceivedText(const QString& text) {
+    ReceivedText = text;
     const auto tellMove = qScopeGuard([this] { narrator_->tellNoted(); });
     if (ReceivedText == QLatin1String("49")) {
         NewGame();
@@ -134,26 +115,11 @@ void Form1::ReportConnectFailure(const QString& reason) {
     ReportSessionFailure(tr("Cannot connect to %1: %2").arg(RemoteAddress, reason));
 }
 
-void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reason) {
-    switch (failure) {
-    case TcpSocketControl::Failure::Listen:
-        ReportSessionFailure(
-            tr("Cannot wait for a connection on port %1: %2").arg(listenPort_).arg(reason));
-        break;
-    case TcpSocketControl::Failure::ListenPrivileged:
-        if (platform_.network.fallback && listenPort_ != *platform_.network.fallback) {
-            ListenOn(*platform_.network.fallback);
-            break;
-        }
-        ReportSessionFailure(
-            tr("Cannot wait for a connection on port %1: %2\n\nPorts below 1024 are reserved "
-               "for the administrator on this computer. Start Tavelin with --port and a "
-               "number of 1024 or more (for example: tavelin --port 10007); the other player "
-               "connects to that port, typing the address as address:port.")
-                .arg(listenPort_)
-                .arg(reason));
-        break;
-    case TcpSocketControl::Failure::ConnectRefused:
+// The peer went away: a guest that never got in is told why; a game ends as if the peer had
+// said "50". A host hears nothing of a connection that ended before its greeting.
+void Form1::LoseConnection(PeerConnection::Ending ending, const QString& reason) {
+    switch (ending) {
+    case PeerConnection::Ending::Refused:
         if (connectFallbackLeft_) {
             connectFallbackLeft_ = false;
             wsClient.close();
@@ -161,16 +127,12 @@ void Form1::OnSocketError(TcpSocketControl::Failure failure, const QString& reas
             break;
         }
         [[fallthrough]];
-    case TcpSocketControl::Failure::Connect:
+    case PeerConnection::Ending::Unreached:
         ReportConnectFailure(reason);
         break;
-    case TcpSocketControl::Failure::Connection:
-        // A host that never greeted was never really reached.
-        if (!IsHost() && AwaitingGreeting == True) {
-            ReportConnectFailure(reason);
-            break;
-        }
-        LoseConnection();
+    case PeerConnection::Ending::Lost:
+        platform_.dialogs.msgBox(tr("Disconnected"));
+        Disconnect();
         break;
     }
 }

@@ -2,7 +2,6 @@
 #include "net/tcpsocketcontrol.h"
 
 #include "net/socketlibrary.h"
-#include "toolkit/handlergate.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -42,17 +41,29 @@ int nextRequestId() {
     return ++last;
 }
 
+template <typename Value> void setTcpOption(int fd, int option, Value value) {
+    setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value);
+}
+
+// Where the system lacks an option, its default stands: plain keep-alive notices a vanished
+// peer after some hours instead.
 void tuneConnection(QTcpSocket& socket) {
     // A move is two bytes: send it at once instead of waiting to fill a segment.
     socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     socket.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    const auto fd = static_cast<int>(socket.socketDescriptor());
-    for (const auto& [option, value] : {std::pair{TCP_KEEPIDLE, keepAliveIdleSeconds},
-                                        std::pair{TCP_KEEPINTVL, keepAliveIntervalSeconds},
-                                        std::pair{TCP_KEEPCNT, keepAliveProbes}}) {
-        setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value);
-    }
-    setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeoutMs, sizeof userTimeoutMs);
+    [[maybe_unused]] const auto fd = static_cast<int>(socket.socketDescriptor());
+#ifdef TCP_KEEPIDLE
+    setTcpOption(fd, TCP_KEEPIDLE, keepAliveIdleSeconds);
+#endif
+#ifdef TCP_KEEPINTVL
+    setTcpOption(fd, TCP_KEEPINTVL, keepAliveIntervalSeconds);
+#endif
+#ifdef TCP_KEEPCNT
+    setTcpOption(fd, TCP_KEEPCNT, keepAliveProbes);
+#endif
+#ifdef TCP_USER_TIMEOUT
+    setTcpOption(fd, TCP_USER_TIMEOUT, userTimeoutMs);
+#endif
 }
 
 } // namespace
@@ -62,10 +73,6 @@ TcpSocketControl::TcpSocketControl(SocketLibrary& sockets, QObject* parent)
     connectTimer_.setSingleShot(true);
     connectTimer_.setInterval(connectTimeoutMs);
     connect(&connectTimer_, &QTimer::timeout, this, &TcpSocketControl::onConnectTimeout);
-    silenceTimer_.setSingleShot(true);
-    connect(&silenceTimer_, &QTimer::timeout, this, [this] {
-        raiseError(Failure::Connection, tr("The other side sent nothing in time."));
-    });
 }
 
 TcpSocketControl::~TcpSocketControl() {
@@ -87,26 +94,28 @@ void TcpSocketControl::raiseDataArrival() {
 }
 
 void TcpSocketControl::raise(std::function<void()> event) {
-    HandlerGate::post([self = QPointer(this), generation = generation_, event = std::move(event)] {
-        if (self && self->generation_ == generation) {
-            event();
-        }
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation = generation_, event = std::move(event)] {
+            if (generation_ == generation) {
+                event();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
-void TcpSocketControl::listen() {
+std::optional<SocketLibrary::ListenRefusal> TcpSocketControl::listen() {
     if (state_ != State::Closed) {
-        return;
+        return std::nullopt;
     }
     server_ = std::make_unique<QTcpServer>();
-    if (const auto refusal = sockets_.listen(*server_, localPort_)) {
-        raiseError(refusal->privileged ? Failure::ListenPrivileged : Failure::Listen,
-                   refusal->reason);
+    if (auto refusal = sockets_.listen(*server_, localPort_)) {
         server_.reset();
-        return;
+        return refusal;
     }
     state_ = State::Listening;
     connect(server_.get(), &QTcpServer::newConnection, this, &TcpSocketControl::onNewConnections);
+    return std::nullopt;
 }
 
 void TcpSocketControl::onNewConnections() {
@@ -165,15 +174,8 @@ void TcpSocketControl::adopt(QTcpSocket* socket, State state) {
     if (state == State::Connected) {
         tuneConnection(*socket_);
     }
-    connect(socket, &QTcpSocket::readyRead, &silenceTimer_, &QTimer::stop);
     connect(socket, &QTcpSocket::readyRead, this, &TcpSocketControl::raiseDataArrival);
     connect(socket, &QTcpSocket::errorOccurred, this, &TcpSocketControl::onSocketError);
-}
-
-void TcpSocketControl::expectDataWithin(std::chrono::milliseconds limit) {
-    if (state_ == State::Connected && socket_->bytesAvailable() == 0) {
-        silenceTimer_.start(limit);
-    }
 }
 
 void TcpSocketControl::onSocketError() {
@@ -210,7 +212,6 @@ QString TcpSocketControl::getData() {
 void TcpSocketControl::close() {
     ++generation_;
     connectTimer_.stop();
-    silenceTimer_.stop();
     if (socket_) {
         // A graceful close still sends what was written last ("50" before a disconnect);
         // the socket finishes on its own and goes away with the application at the latest.

@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/socketlibrary.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
-#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTcpServer;
 class QTcpSocket;
 
 namespace tavelin {
 
-class SocketLibrary;
-
 // One TCP socket control, as the game's three sockets use it: a listener that reports
 // connection requests, or one connection (accepted or made) that sends and receives text.
 //
 // Texts travel one byte per character (Latin-1), nothing added. An operation that cannot be
 // done in the control's current state does nothing: each is used only in its own state, and
-// what fails in the network arrives as an error or peer-closed event. Events are raised
-// through the HandlerGate, so they never run inside another handler, and each control's
-// events arrive in order; after close() no event of the old connection is raised any more.
+// what fails in the network arrives as an error or peer-closed event. Events come from the
+// event loop, never from inside the call that caused them, and each control's in order; after
+// close() no event of the old connection is raised any more. They are the socket's own and
+// come while a box is up too: whoever hands them to the game holds them back (PeerConnection).
 class TcpSocketControl : public QObject {
     Q_OBJECT
 
@@ -32,11 +32,9 @@ public:
     enum class State { Closed, Listening, Connecting, Connected };
     // What an error event is about.
     enum class Failure {
-        Listen,           // the system refused to listen on the port
-        ListenPrivileged, // ... because the port is reserved for the administrator
-        Connect,          // the connection could not be made
-        ConnectRefused,   // ... because nothing listens on that port of the peer's machine
-        Connection,       // an established connection broke
+        Connect,        // the connection could not be made
+        ConnectRefused, // ... because nothing listens on that port of the peer's machine
+        Connection,     // an established connection broke
     };
 
     // Listens through `sockets`, the seam where tests have the system refuse a port.
@@ -47,16 +45,14 @@ public:
 
     // The port the next listen uses.
     void setLocalPort(quint16 port) { localPort_ = port; }
-    void listen();
+    // Nothing when it listens, else why the system refused.
+    std::optional<SocketLibrary::ListenRefusal> listen();
     void accept(int requestId);
     // Turns a connection request away: the requester sees its connection closed.
     void reject(int requestId);
     void connectTo(const QString& host, quint16 port);
     // A text for a connection that is gone is dropped: its loss has its own event.
     void sendData(const QString& text);
-    // Raises a Connection error when nothing arrives within `limit`: a peer that is to speak
-    // first and stays silent would hold the connection for nothing.
-    void expectDataWithin(std::chrono::milliseconds limit);
     // Everything received and not read yet.
     QString getData();
     // Closing a control that is not open does nothing.
@@ -87,7 +83,6 @@ private:
     std::unique_ptr<QTcpServer> server_;
     std::unique_ptr<QTcpSocket> socket_;
     QTimer connectTimer_;
-    QTimer silenceTimer_;
 };
 
 } // namespace tavelin

@@ -27,7 +27,9 @@ Picture builtIn(const char* name, QSize size) {
 } // namespace
 
 Form1::Form1(const Platform& platform)
-    : wsListen(platform.sockets), wsServer(platform.sockets), wsClient(platform.sockets),
+    : wsListen(platform.sockets),
+      wsServer(platform.sockets, platform.network.greetingLimit, platform.network.greetingQuiet),
+      wsClient(platform.sockets, platform.network.greetingLimit, platform.network.greetingQuiet),
       PicEmpty(builtIn("empty", pieceSize)), R(builtIn("red", pieceSize)),
       B(builtIn("blue", pieceSize)), NextPic(builtIn("next", pieceSize)),
       UnNext(builtIn("unnext", pieceSize)), imgRico(builtIn("redpointer", pointerSize)),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/peerconnection.h"
 #include "net/tcpsocketcontrol.h"
 #include "rules/linewindows.h"
 #include "toolkit/heldkeys.h"
@@ -84,11 +85,14 @@ public:
     QString GetIPHostName();
     void GetIPAddress();
     void Form_Unload();
+    // Accepting and greeting belong to the connection: these two run even while a box is up.
     void wsListen_ConnectionRequest(int requestID);
     void wsClient_Connect();
-    void wsServer_DataArrival();
-    void wsClient_DataArrival();
-    // What the peer sent, as one arrival: the greeting, or messages "42" to "50".
+    // The game's reactions to the peer, each once the running handler, or box, is done.
+    void TakeGreeting(const QString& text);
+    void wsServer_DataArrival(const QString& message);
+    void wsClient_DataArrival(const QString& message);
+    // One message "42" to "50" from the peer: a move, a new game, or the peer leaving.
     void HandleReceivedText(const QString& text);
 
     // The About box.
@@ -118,8 +122,8 @@ public:
     Label& Label1() const { return *label1_; }
     Label& Label2() const { return *label2_; }
     TcpSocketControl wsListen;
-    TcpSocketControl wsServer;
-    TcpSocketControl wsClient;
+    PeerConnection wsServer;
+    PeerConnection wsClient;
 
     // Reference pictures: what a cell holds and what a marker looks like are told by these.
     const Picture PicEmpty;
@@ -161,6 +165,7 @@ private:
     void CheckSessionMode(int sessionItem);
     void WaitForConnection();
     void ListenOn(quint16 port);
+    void ReportListenRefusal(const SocketLibrary::ListenRefusal& refusal);
     void ShowAddress();
     void TakeIPAddress(std::optional<QByteArray> address);
     void ConnectToOpponent();
@@ -168,11 +173,8 @@ private:
     void CloseSockets();
     void ReportSessionFailure(const QString& text);
     void ReportConnectFailure(const QString& reason);
-    void LoseConnection();
-    void OnSocketError(TcpSocketControl::Failure failure, const QString& reason);
+    void LoseConnection(PeerConnection::Ending ending, const QString& reason);
     QString Greeting() const;
-    void TakeGreeting(const QString& text);
-    void HandlePeerMessage();
     std::optional<QByteArray> OpenSessionForHostName();
     void PlayColumnByKey(int marker);
     int KeyboardColumn() const;
@@ -193,7 +195,7 @@ private:
     // Sends through the connection of the network mode in force, if any.
     void SendToPeer(const QString& text);
     void SayFarewell();
-    TcpSocketControl* PeerSocket();
+    PeerConnection* PeerSocket();
     const Picture& picture(CellContent content) const {
         return content == CellContent::Red ? R : content == CellContent::Blue ? B : PicEmpty;
     }
@@ -210,7 +212,6 @@ private:
     Label* label2_ = nullptr;
     Picture mouseIcon_;
     HeldKeys heldKeys_{this};
-    QString unreadMessages_; // the start of a message whose rest has not arrived yet
     QString shownAddress_;   // the host's own address, as the guest is to type it
     int addressLookups_ = 0; // the latest look-up of it; earlier answers are dropped
     quint16 listenPort_ = 0;

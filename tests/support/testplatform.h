@@ -114,11 +114,13 @@ private:
 
 // A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
-    static constexpr std::chrono::milliseconds greetingLimit{200}; // for a guest, by a host
+    static constexpr std::chrono::milliseconds greetingLimit{200}; // each side gives the other
+    static constexpr std::chrono::milliseconds greetingQuiet{1};   // for a greeting without \n
     explicit TestGame(quint16 port = NetworkSettings::defaultPort,
-                      std::optional<quint16> fallbackPort = std::nullopt)
-        : form(std::make_unique<Form1>(
-              Platform{dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit}})) {}
+                      std::optional<quint16> fallbackPort = std::nullopt,
+                      std::chrono::milliseconds quiet = greetingQuiet)
+        : form(std::make_unique<Form1>(Platform{
+              dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit, quiet}})) {}
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
@@ -142,15 +144,15 @@ inline void setBoard(Form1& form, const QString& cells) {
     }
 }
 
-// A network session's side as the session leaves it, with no connection under it: what the
-// peer sends is handed to HandleReceivedText by the caller.
-inline void enterSession(Form1& form, int sessionItem, Bool16 awaitingGreeting) {
+// A network session's side as it waits for the peer's greeting, with no connection under it:
+// the caller hands what the peer sends to its connection.
+inline void enterSession(Form1& form, int sessionItem) {
     form.mnusubGame_Click(mnuOnePlayer);
     form.mnusubGame().setChecked(mnuOnePlayer, false);
     form.mnusubGame().setChecked(sessionItem, true);
     form.NewGame();
     form.GameActive = False;
-    form.AwaitingGreeting = awaitingGreeting;
+    form.AwaitingGreeting = True;
 }
 
 inline QString boardText(const Form1& form) {
