@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -219,6 +220,65 @@ private slots:
                          markerLooks() == arrow,
                      where);
         }
+    }
+
+    // A piece falls down its column, its cell drawn empty until it lands, and the computer's reply
+    // after it, each marked as it lands. A click meanwhile plays at once, every piece played
+    // before it landing at once; a new game drops what falls. Landed, the window is drawn exactly
+    // as where the style wants no motion, where the first frame already shows both pieces.
+    void piecesFallIntoPlace() {
+        TestGame still;
+        still.form->setStyle(&still.still);
+        still.form->show();
+        const auto frame = [](const Form1& w) { return w.centralWidget()->grab().toImage(); };
+        // 'R', 'B', '.' (white) or '-' at a place of `element` in a frame: low in a disc, off the
+        // last piece's dot and the blue piece's ring.
+        const QList<QColor> colours{{255, 42, 26}, {51, 0, 204}, Qt::white};
+        const auto seen = [&](const QImage& drawn, int element, QPoint at = {20, 34}) {
+            const QPoint place = form->Image1(element).mapTo(form->centralWidget(), at);
+            const QColor c = drawn.pixelColor(place * drawn.devicePixelRatio());
+            return colours.contains(c) ? "RB."[colours.indexOf(c)] : '-';
+        };
+        QStringList frames; // Red's cell, Blue's, the last piece's dot on Red's, Red's above
+        const auto click = [&](int marker) {
+            QTest::mouseClick(&still.form->Image1(marker), Qt::LeftButton);
+            QTest::mouseClick(&form->Image1(marker), Qt::LeftButton);
+            QCOMPARE(boardText(*form), boardText(*still.form));
+        };
+        const auto look = [&](const QImage& drawn) {
+            QString column; // from the marker down to Red's cell
+            for (int y = -236; y < 0; y += 4) {
+                column += seen(drawn, 0, {20, y});
+            }
+            return QString() + seen(drawn, 0) + seen(drawn, 3) + seen(drawn, 0, {20, 20}) +
+                   (column.contains('R') ? "^" : "");
+        };
+        click(42);
+        QVERIFY(look(frame(*still.form)).startsWith("RB"));
+        for (QDeadlineTimer deadline(2000); form->findChild<PieceFalls*>()->falling();) {
+            QVERIFY(!deadline.hasExpired());
+            frames << look(frame(*form));
+            QTest::qWait(5);
+        }
+        const QString all = frames.join(' ');
+        QVERIFY2(all.contains("...^") && all.contains("R.-") && !all.contains(".B"),
+                 qPrintable(all));
+        const auto landedAlike = [&] {
+            QVERIFY(waitForLanding(*form));
+            QCOMPARE(frame(*form), frame(*still.form));
+        };
+        landedAlike();
+        click(43);
+        click(44); // while the last two fall
+        const QImage next = frame(*form);
+        QCOMPARE(QString() + seen(next, 1) + seen(next, 2), "R.");
+        landedAlike();
+        click(45);
+        form->mnusubGame().trigger(mnuNew);
+        still.form->mnusubGame().trigger(mnuNew);
+        QCOMPARE(frame(*form), frame(*still.form));
+        click(46);
+        landedAlike();
     }
 
     // The About box is modal; its links turn blue under the pointer and open on a left click.

@@ -3,12 +3,34 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace tavelin {
 
 namespace {
 constexpr double fullFallMs = 250;
+
+// A piece as it falls: its disc alone, without the board around it. The disc is where the empty
+// cell shows anything but the board's colour (that of its corner), its edge as soft as there.
+QPixmap discOf(const QPixmap& piece, const QPixmap& empty) {
+    QImage disc = piece.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage hole = empty.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor board = hole.pixelColor(0, 0);
+    for (int y = 0; y < disc.height(); ++y) {
+        for (int x = 0; x < disc.width(); ++x) {
+            const QColor there = hole.pixelColor(x, y);
+            const int unlike = std::max({std::abs(there.red() - board.red()),
+                                         std::abs(there.green() - board.green()),
+                                         std::abs(there.blue() - board.blue())});
+            QColor colour = disc.pixelColor(x, y);
+            colour.setAlpha(std::min(255, 4 * unlike));
+            disc.setPixelColor(x, y, colour);
+        }
+    }
+    return QPixmap::fromImage(disc);
+}
 } // namespace
 
 PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidget* surface)
@@ -32,7 +54,7 @@ PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidge
 }
 
 void PieceFalls::fall(QRect cell, const Picture& piece) {
-    falls_.push_back({cell, piece, {}});
+    falls_.push_back({cell, discOf(piece.pixmap(), empty_.pixmap()), {}});
     update(cell); // drawn empty until the piece lands
     if (falls_.size() == 1) {
         show();
@@ -110,8 +132,8 @@ void PieceFalls::paintEvent(QPaintEvent* /*event*/) {
     for (const Fall& staged : falls_) {
         painter.drawPixmap(QRectF(staged.cell), empty_.pixmap(), empty_.pixmap().rect());
     }
-    const Picture& piece = falls_.front().piece;
-    painter.drawPixmap(frontPiece(), piece.pixmap(), piece.pixmap().rect());
+    const QPixmap& disc = falls_.front().disc;
+    painter.drawPixmap(frontPiece(), disc, disc.rect());
 }
 
 } // namespace tavelin

@@ -44,7 +44,7 @@ protected:
 private:
     struct Fall {
         QRect cell;
-        Picture piece;
+        QPixmap disc;
         std::vector<std::function<void()>> shownOnLanding;
     };
 
