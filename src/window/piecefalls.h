@@ -58,7 +58,7 @@ private:
     const int fullHeight_;
     const Picture empty_;
     std::deque<Fall> falls_;
-    QVariantAnimation drop_;
+    QVariantAnimation drop_{this};
 };
 
 } // namespace tavelin
