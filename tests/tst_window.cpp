@@ -13,7 +13,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -224,7 +223,8 @@ private slots:
 
     // A piece falls down its column, its cell drawn empty until it lands, and the computer's reply
     // after it, each marked as it lands. A click meanwhile plays at once, every piece played
-    // before it landing at once; a new game drops what falls. Landed, the window is drawn exactly
+    // before it landing at once; a new game drops what falls, a result box leaves the final
+    // board behind it. Landed, the window is drawn exactly
     // as where the style wants no motion, where the first frame already shows both pieces.
     void piecesFallIntoPlace() {
         TestGame still;
@@ -239,7 +239,6 @@ private slots:
             const QColor c = drawn.pixelColor(place * drawn.devicePixelRatio());
             return colours.contains(c) ? "RB."[colours.indexOf(c)] : '-';
         };
-        QStringList frames; // Red's cell, Blue's, the last piece's dot on Red's, Red's above
         const auto click = [&](int marker) {
             QTest::mouseClick(&still.form->Image1(marker), Qt::LeftButton);
             QTest::mouseClick(&form->Image1(marker), Qt::LeftButton);
@@ -255,30 +254,30 @@ private slots:
         };
         click(42);
         QVERIFY(look(frame(*still.form)).startsWith("RB"));
-        for (QDeadlineTimer deadline(2000); form->findChild<PieceFalls*>()->falling();) {
-            QVERIFY(!deadline.hasExpired());
+        QStringList frames; // Red's cell, Blue's, the last piece's dot on Red's, Red's above
+        const auto* falls = form->findChild<PieceFalls*>();
+        const auto watch = [&] {
             frames << look(frame(*form));
-            QTest::qWait(5);
-        }
+            return !falls->falling();
+        };
+        QVERIFY(QTest::qWaitFor(watch));
         const QString all = frames.join(' ');
         QVERIFY2(all.contains("...^") && all.contains("R.-") && !all.contains(".B"),
                  qPrintable(all));
-        const auto landedAlike = [&] {
-            QVERIFY(waitForLanding(*form));
-            QCOMPARE(frame(*form), frame(*still.form));
-        };
-        landedAlike();
+        QCOMPARE(frame(*form), frame(*still.form));
         click(43);
         click(44); // while the last two fall
         const QImage next = frame(*form);
         QCOMPARE(QString() + seen(next, 1) + seen(next, 2), "R.");
-        landedAlike();
+        QVERIFY(waitForLanding(*form) && frame(*form) == frame(*still.form));
         click(45);
-        form->mnusubGame().trigger(mnuNew);
-        still.form->mnusubGame().trigger(mnuNew);
+        for (Form1* both : {form, still.form.get()}) {
+            both->mnusubGame().trigger(mnuNew);
+            setBoard(*both, "RRR");
+        }
         QCOMPARE(frame(*form), frame(*still.form));
-        click(46);
-        landedAlike();
+        click(45); // "You Win": once its box is closed, the last piece is in and the line drawn
+        QCOMPARE(frame(*form), frame(*still.form));
     }
 
     // The About box is modal; its links turn blue under the pointer and open on a left click.

@@ -14,7 +14,7 @@ constexpr double fullFallMs = 250;
 
 // A piece as it falls: its disc alone, without the board around it. The disc is where the empty
 // cell shows anything but the board's colour (that of its corner), its edge as soft as there.
-QPixmap discOf(const QPixmap& piece, const QPixmap& empty) {
+QPixmap cutDisc(const QPixmap& piece, const QPixmap& empty) {
     QImage disc = piece.toImage().convertToFormat(QImage::Format_ARGB32);
     const QImage hole = empty.toImage().convertToFormat(QImage::Format_ARGB32);
     const QColor board = hole.pixelColor(0, 0);
@@ -54,7 +54,7 @@ PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidge
 }
 
 void PieceFalls::fall(QRect cell, const Picture& piece) {
-    falls_.push_back({cell, discOf(piece.pixmap(), empty_.pixmap()), {}});
+    falls_.push_back({cell, discOf(piece), {}});
     update(cell); // drawn empty until the piece lands
     if (falls_.size() == 1) {
         show();
@@ -85,6 +85,14 @@ void PieceFalls::clear() {
     drop_.stop();
     falls_.clear();
     hide();
+}
+
+const QPixmap& PieceFalls::discOf(const Picture& piece) {
+    auto disc = discs_.find(piece.handle());
+    if (disc == discs_.end()) {
+        disc = discs_.insert(piece.handle(), cutDisc(piece.pixmap(), empty_.pixmap()));
+    }
+    return *disc;
 }
 
 // The time to fall a height h from rest is proportional to the square root of h.

@@ -3,9 +3,12 @@
 
 #include "toolkit/picture.h"
 
+#include <QHash>
+#include <QPixmap>
 #include <QVariantAnimation>
 #include <QWidget>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -48,6 +51,7 @@ private:
         std::vector<std::function<void()>> shownOnLanding;
     };
 
+    const QPixmap& discOf(const Picture& piece); // cut once for each piece's picture
     void startFront();
     void landFront();
     void stopWhenLanded();
@@ -57,6 +61,7 @@ private:
     const int dropTop_;
     const int fullHeight_;
     const Picture empty_;
+    QHash<std::int32_t, QPixmap> discs_;
     std::deque<Fall> falls_;
     QVariantAnimation drop_{this};
 };
