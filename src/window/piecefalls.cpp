@@ -34,16 +34,17 @@ QPixmap cutDisc(const QPixmap& piece, const QPixmap& empty) {
 } // namespace
 
 PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidget* surface)
-    : QWidget(surface), dropTop_(dropTop), fullHeight_(fullHeight), empty_(empty) {
+    : QWidget(surface), dropTop_(dropTop), fullHeight_(fullHeight), empty_(empty),
+      drop_(new QVariantAnimation(this)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(surface->rect());
     hide();
-    drop_.setStartValue(0.0);
-    drop_.setEndValue(1.0);
-    drop_.setEasingCurve(QEasingCurve::InQuad); // the way fallen grows with the square of time
-    connect(&drop_, &QVariantAnimation::valueChanged, this,
+    drop_->setStartValue(0.0);
+    drop_->setEndValue(1.0);
+    drop_->setEasingCurve(QEasingCurve::InQuad); // the way fallen grows with the square of time
+    connect(drop_, &QVariantAnimation::valueChanged, this,
             [this] { update(columnAbove(falls_.front().cell)); });
-    connect(&drop_, &QVariantAnimation::finished, this, [this] {
+    connect(drop_, &QVariantAnimation::finished, this, [this] {
         landFront();
         if (falls_.empty()) {
             stopWhenLanded();
@@ -74,7 +75,7 @@ void PieceFalls::finish() {
     if (falls_.empty()) {
         return;
     }
-    drop_.stop();
+    drop_->stop();
     while (!falls_.empty()) {
         landFront();
     }
@@ -82,7 +83,7 @@ void PieceFalls::finish() {
 }
 
 void PieceFalls::clear() {
-    drop_.stop();
+    drop_->stop();
     falls_.clear();
     hide();
 }
@@ -98,8 +99,8 @@ const QPixmap& PieceFalls::discOf(const Picture& piece) {
 // The time to fall a height h from rest is proportional to the square root of h.
 void PieceFalls::startFront() {
     const double height = falls_.front().cell.top() - dropTop_;
-    drop_.setDuration(static_cast<int>(std::lround(fullFallMs * std::sqrt(height / fullHeight_))));
-    drop_.start();
+    drop_->setDuration(static_cast<int>(std::lround(fullFallMs * std::sqrt(height / fullHeight_))));
+    drop_->start();
 }
 
 void PieceFalls::landFront() {
@@ -120,7 +121,7 @@ void PieceFalls::stopWhenLanded() {
 // the cells are.
 QRectF PieceFalls::frontPiece() const {
     const QRect cell = falls_.front().cell;
-    const double top = dropTop_ + (cell.top() - dropTop_) * drop_.currentValue().toDouble();
+    const double top = dropTop_ + (cell.top() - dropTop_) * drop_->currentValue().toDouble();
     const double ratio = devicePixelRatioF();
     return {QPointF(cell.left(), std::round(top * ratio) / ratio), cell.size()};
 }
