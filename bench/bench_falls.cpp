@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -47,7 +48,7 @@ struct Falling {
 // flushed to the screen.
 void BM_FallFrames(benchmark::State& state) {
     Falling window;
-    double longestMs = 0;
+    std::vector<double> wallMs;
     double longestCpuMs = 0;
     double totalCpuMs = 0;
     int frames = 0;
@@ -63,13 +64,17 @@ void BM_FallFrames(benchmark::State& state) {
             const double cpuMs = threadCpuMs() - startCpu;
             const std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
-            longestMs = std::max(longestMs, took.count());
+            wallMs.push_back(took.count());
             longestCpuMs = std::max(longestCpuMs, cpuMs);
             totalCpuMs += cpuMs;
             ++frames;
         }
     }
-    state.counters["longest_frame_ms"] = longestMs;
+    // On a busy machine the longest frame on the wall clock is another program's time slice;
+    // the 99th percentile shows what the frames take.
+    std::ranges::sort(wallMs);
+    state.counters["longest_frame_ms"] = wallMs.back();
+    state.counters["p99_frame_ms"] = wallMs.at(wallMs.size() * 99 / 100);
     state.counters["longest_frame_cpu_ms"] = longestCpuMs;
     state.counters["mean_frame_cpu_ms"] = totalCpuMs / frames;
     state.counters["frames_per_fall"] = double(frames) / double(state.iterations());
