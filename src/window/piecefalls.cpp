@@ -38,7 +38,6 @@ PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidge
       drop_(new QVariantAnimation(this)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(surface->rect());
-    hide();
     drop_->setStartValue(0.0);
     drop_->setEndValue(1.0);
     drop_->setEasingCurve(QEasingCurve::InQuad); // the way fallen grows with the square of time
@@ -47,7 +46,7 @@ PieceFalls::PieceFalls(int dropTop, int fullHeight, const Picture& empty, QWidge
     connect(drop_, &QVariantAnimation::finished, this, [this] {
         landFront();
         if (falls_.empty()) {
-            stopWhenLanded();
+            emit landed();
         } else {
             startFront();
         }
@@ -58,7 +57,6 @@ void PieceFalls::fall(QRect cell, const Picture& piece) {
     falls_.push_back({cell, discOf(piece), {}});
     update(cell); // drawn empty until the piece lands
     if (falls_.size() == 1) {
-        show();
         startFront();
     }
 }
@@ -79,13 +77,13 @@ void PieceFalls::finish() {
     while (!falls_.empty()) {
         landFront();
     }
-    stopWhenLanded();
+    emit landed();
 }
 
 void PieceFalls::clear() {
     drop_->stop();
     falls_.clear();
-    hide();
+    update();
 }
 
 const QPixmap& PieceFalls::discOf(const Picture& piece) {
@@ -110,11 +108,6 @@ void PieceFalls::landFront() {
     for (const std::function<void()>& show : fallen.shownOnLanding) {
         show();
     }
-}
-
-void PieceFalls::stopWhenLanded() {
-    hide();
-    emit landed();
 }
 
 // Where the falling piece is now, on a whole device pixel, so that it is drawn as sharply as

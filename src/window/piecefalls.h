@@ -19,7 +19,8 @@ namespace tavelin {
 // from the moment it is played; only the screen lets it fall from above its column into its
 // cell, one piece after the other, each cell drawn empty until its piece lands. What is to be
 // drawn for a piece (its marks) waits until it has landed. Lets every mouse event through, and
-// is hidden, with no timer running, while nothing falls.
+// draws nothing, with no timer running, while nothing falls. It is never hidden or shown: a
+// screen reader would take each as news and cut short what it is saying of the move.
 class PieceFalls : public QWidget {
     Q_OBJECT
 
@@ -54,7 +55,6 @@ private:
     const QPixmap& discOf(const Picture& piece); // cut once for each piece's picture
     void startFront();
     void landFront();
-    void stopWhenLanded();
     QRectF frontPiece() const;
     QRect columnAbove(QRect cell) const;
 
