@@ -224,8 +224,8 @@ private slots:
     // A piece falls down its column, its cell drawn empty until it lands, and the computer's reply
     // after it, each marked as it lands. A click meanwhile plays at once, every piece played
     // before it landing at once; a new game drops what falls, a result box leaves the final
-    // board behind it. Landed, the window is drawn exactly
-    // as where the style wants no motion, where the first frame already shows both pieces.
+    // board behind it. Landed, the window is drawn exactly as where the style wants no motion,
+    // where the first frame already shows both pieces.
     void piecesFallIntoPlace() {
         TestGame still;
         still.form->setStyle(&still.still);
