@@ -40,9 +40,12 @@ Cells lineCells(const QString& cells) {
     return found;
 }
 
-// What a person sees drawn over each cell's centre: 'W' the gold of a line of four, 'L' the
-// dot on the piece placed last, '.' the cell itself.
+// What a person sees drawn over each cell's centre once the pieces have landed: 'W' the gold of
+// a line of four, 'L' the dot on the piece placed last, '.' the cell itself.
 QString marksDrawn(const Form1& form) {
+    if (!waitForLanding(form)) {
+        return "still falling";
+    }
     const QImage drawn = form.Image1(0).parentWidget()->grab().toImage();
     QString marks;
     for (int cell = 0; cell < 42; ++cell) {
@@ -107,6 +110,9 @@ private slots:
     void init() {
         game = std::make_unique<TestGame>();
         form = game->form.get();
+        // The marks are checked as drawn at once; that falls end in the same picture is the
+        // window test's.
+        form->setStyle(&game->still);
     }
 
     // Every click adds one piece of the mover's colour on top of its column, a column closes

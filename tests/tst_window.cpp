@@ -221,6 +221,65 @@ private slots:
         }
     }
 
+    // A piece falls down its column, its cell drawn empty until it lands, and the computer's reply
+    // after it, each marked as it lands. A click meanwhile plays at once, every piece played
+    // before it landing at once; a new game drops what falls, a result box leaves the final
+    // board behind it. Landed, the window is drawn exactly as where the style wants no motion,
+    // where the first frame already shows both pieces.
+    void piecesFallIntoPlace() {
+        TestGame still;
+        still.form->setStyle(&still.still);
+        still.form->show();
+        const auto frame = [](const Form1& w) { return w.centralWidget()->grab().toImage(); };
+        // 'R', 'B', '.' (white) or '-' at a place of `element` in a frame: low in a disc, off the
+        // last piece's dot and the blue piece's ring.
+        const QList<QColor> colours{{255, 42, 26}, {51, 0, 204}, Qt::white};
+        const auto seen = [&](const QImage& drawn, int element, QPoint at = {20, 34}) {
+            const QPoint place = form->Image1(element).mapTo(form->centralWidget(), at);
+            const QColor c = drawn.pixelColor(place * drawn.devicePixelRatio());
+            return colours.contains(c) ? "RB."[colours.indexOf(c)] : '-';
+        };
+        const auto click = [&](int marker) {
+            QTest::mouseClick(&still.form->Image1(marker), Qt::LeftButton);
+            QTest::mouseClick(&form->Image1(marker), Qt::LeftButton);
+            QCOMPARE(boardText(*form), boardText(*still.form));
+        };
+        const auto look = [&](const QImage& drawn) {
+            QString column; // from the marker down to Red's cell
+            for (int y = -236; y < 0; y += 4) {
+                column += seen(drawn, 0, {20, y});
+            }
+            return QString() + seen(drawn, 0) + seen(drawn, 3) + seen(drawn, 0, {20, 20}) +
+                   (column.contains('R') ? "^" : "");
+        };
+        click(42);
+        QVERIFY(look(frame(*still.form)).startsWith("RB"));
+        QStringList frames; // Red's cell, Blue's, the last piece's dot on Red's, Red's above
+        const auto* falls = form->findChild<PieceFalls*>();
+        const auto watch = [&] {
+            frames << look(frame(*form));
+            return !falls->falling();
+        };
+        QVERIFY(QTest::qWaitFor(watch));
+        const QString all = frames.join(' ');
+        QVERIFY2(all.contains("...^") && all.contains("R.-") && !all.contains(".B"),
+                 qPrintable(all));
+        QCOMPARE(frame(*form), frame(*still.form));
+        click(43);
+        click(44); // while the last two fall
+        const QImage next = frame(*form);
+        QCOMPARE(QString() + seen(next, 1) + seen(next, 2), "R.");
+        QVERIFY(waitForLanding(*form) && frame(*form) == frame(*still.form));
+        click(45);
+        for (Form1* both : {form, still.form.get()}) {
+            both->mnusubGame().trigger(mnuNew);
+            setBoard(*both, "RRR");
+        }
+        QCOMPARE(frame(*form), frame(*still.form));
+        click(45); // "You Win": once its box is closed, the last piece is in and the line drawn
+        QCOMPARE(frame(*form), frame(*still.form));
+    }
+
     // The About box is modal; its links turn blue under the pointer and open on a left click.
     // Tab reaches them, Return or Space follows them, and a screen reader presses them as links.
     void aboutBox() {

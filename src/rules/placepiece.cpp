@@ -5,11 +5,13 @@
 
 namespace tavelin {
 
-// A piece put on the board in play, by a drop or by a computer rule: the cell shows it, marked
-// as the latest, the column closes when the piece fills it, and a screen reader hears of it
-// all, down to the four it makes or the draw when it fills the board.
+// A piece put on the board in play, by a drop or by a computer rule: the cell holds it at once,
+// the screen lets it fall there and then marks it as the latest, the column closes when the
+// piece fills it, and a screen reader hears of it all, down to the four it makes or the draw
+// when it fills the board.
 void Form1::PlacePiece(int cell, CellContent colour) {
     setCell(cell, colour);
+    ShowFall(cell, colour);
     markLastPiece(cell);
     narrator_->note(pieceSentence(cell, colour));
     if (board::isTopRow(cell)) {

@@ -11,9 +11,11 @@
 #include "window/celltable.h"
 #include "window/markerrow.h"
 #include "window/narrator.h"
+#include "window/piecefalls.h"
 
 #include <QLayout>
 #include <QMenuBar>
+#include <QStyle>
 
 namespace tavelin {
 
@@ -89,6 +91,7 @@ void Form1::buildBoard(const FormLayout& layout) {
         image1_.at(static_cast<std::size_t>(index)) = control;
     }
     boardMarks_ = new BoardMarks(cellTable_);
+    pieceFalls_ = new PieceFalls(markerTop, bottomRowTop - markerTop, PicEmpty, surface_);
 }
 
 void Form1::buildLabels(const FormLayout& layout) {
@@ -145,16 +148,27 @@ bool Form1::markerHighlighted(int marker) const {
 }
 
 void Form1::markLastPiece(int cell) {
-    boardMarks_->markLastPiece(Image1(cell).geometry().center());
+    const QPoint centre = Image1(cell).geometry().center();
+    pieceFalls_->afterLanding([this, centre] { boardMarks_->markLastPiece(centre); });
 }
 
 void Form1::markWinningLine(int firstCell, int lastCell) {
-    boardMarks_->markWinningLine(
-        {Image1(firstCell).geometry().center(), Image1(lastCell).geometry().center()});
+    const QLine centres(Image1(firstCell).geometry().center(),
+                        Image1(lastCell).geometry().center());
+    pieceFalls_->afterLanding([this, centres] { boardMarks_->markWinningLine(centres); });
 }
 
 void Form1::clearMarks() {
+    pieceFalls_->clear();
     boardMarks_->clear();
+}
+
+// Where the desktop's style turns widget animations off, the piece is simply there, as the
+// board has it.
+void Form1::ShowFall(int cell, CellContent colour) {
+    if (style()->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, this) > 0) {
+        pieceFalls_->fall(Image1(cell).geometry().translated(cellTable_->pos()), picture(colour));
+    }
 }
 
 bool Form1::pointerShowsRed() const {

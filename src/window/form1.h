@@ -29,6 +29,7 @@ class Label;
 class MarkerRow;
 class MenuItemArray;
 class Narrator;
+class PieceFalls;
 struct Rule;
 
 // The main window, and the game itself: the board is nothing but the pictures its 49 picture
@@ -59,9 +60,10 @@ public:
     bool markerHighlighted(int marker) const;
     bool pointerShowsRed() const;
     // Marks drawn over the cells: the piece placed last, and a line of four from its first cell
-    // to its last.
+    // to its last. Each is drawn once the pieces played so far have fallen into place.
     void markLastPiece(int cell);
     void markWinningLine(int firstCell, int lastCell);
+    // No marks, and no piece still falling: the board starts over.
     void clearMarks();
 
     // The window's mouse pointer: always the custom one, showing this picture.
@@ -186,6 +188,8 @@ private:
     void FocusCell(int cell);
     // A game's result, told after the moves that led to it.
     void ShowResult(const QString& text);
+    // The screen lets a piece just played fall into its cell.
+    void ShowFall(int cell, CellContent colour);
     // The session's status line, which a screen reader speaks as it changes.
     void SetStatus(const QString& text);
     void PlayOpeningMove();
@@ -204,6 +208,7 @@ private:
     FormSurface* surface_ = nullptr;
     CellTable* cellTable_ = nullptr;   // holds the cells: the board as assistive technology sees it
     BoardMarks* boardMarks_ = nullptr; // over the cells
+    PieceFalls* pieceFalls_ = nullptr; // over the cells, their marks and the markers
     MarkerRow* markerRow_ = nullptr;   // holds the markers
     std::unique_ptr<Narrator> narrator_; // what a screen reader says of each move
     std::array<PictureBox*, board::elementCount> image1_{};

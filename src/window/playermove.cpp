@@ -3,6 +3,7 @@
 #include "window/boardaccessible.h"
 #include "window/form1.h"
 #include "window/narrator.h"
+#include "window/piecefalls.h"
 
 #include <QScopeGuard>
 
@@ -14,6 +15,7 @@ void Form1::Image1_Click(int Index) {
     if (GameActive != True) {
         return;
     }
+    pieceFalls_->finish(); // the player is quicker than the pieces: they wait for nobody
     const auto tellMoves = qScopeGuard([this] { narrator_->tellNoted(); });
     switch (checkedMode()) {
     case PlayMode::OnePlayer:
@@ -94,6 +96,7 @@ void Form1::PlayTwoPlayerMove(int Index) {
 void Form1::ShowResult(const QString& text) {
     narrator_->tellNoted();
     platform_.dialogs.msgBox(text);
+    pieceFalls_->finish(); // the last piece may have fallen behind the box: it is in place now
 }
 
 } // namespace tavelin

@@ -8,12 +8,15 @@
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
+#include "window/piecefalls.h"
 #include "window/platform.h"
 
 #include <QCoreApplication>
 #include <QList>
+#include <QProxyStyle>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTest>
 #include <QUrl>
 
 #include <functional>
@@ -112,6 +115,25 @@ private:
     PosixSocketLibrary system_;
 };
 
+// The desktop's style with its widget animations off, as where the user wants no motion.
+class StillStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        return hint == SH_Widget_Animation_Duration
+                   ? 0
+                   : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// Lets the event loop run until no piece is falling on the window any more, for at most
+// `limit`: only then is what is painted the board the game holds.
+inline bool waitForLanding(const Form1& form,
+                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    const auto* falls = form.findChild<PieceFalls*>();
+    return QTest::qWaitFor([falls] { return !falls->falling(); }, static_cast<int>(limit.count()));
+}
+
 // A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
     static constexpr std::chrono::milliseconds greetingLimit{200}; // each side gives the other
@@ -126,6 +148,7 @@ struct TestGame {
     ScriptedRandom random;
     RecordingUrlOpener urls;
     FakeSocketLibrary sockets;
+    StillStyle still; // for a window whose pieces are placed at once
     std::unique_ptr<Form1> form;
 };
 
