@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Network play: the host look-ups, the message format, and whole sessions of two windows in
 // one process over loopback, or of a window and a raw peer sending exact bytes.
+#include "support/paintedboard.h"
 #include "support/testplatform.h"
 #include "toolkit/handlergate.h"
 #include "toolkit/label.h"
@@ -175,6 +176,14 @@ private slots:
                              hostTold.count("You Win") == guestTold.count("You Lose") &&
                              hostTold.count("You Lose") == guestTold.count("You Win"),
                          where);
+                if (seed < 100) { // each window shows the board it holds; both, the same marks
+                    const PaintedBoard seen = paintedBoard(h), seenByGuest = paintedBoard(g);
+                    QVERIFY2(seen.cells + seenByGuest.cells == boardText(h) + boardText(g) &&
+                                 seen.arrows + seenByGuest.arrows ==
+                                     heldArrows(h) + heldArrows(g) &&
+                                 seen.marks == seenByGuest.marks,
+                             where);
+                }
             }
         }
         QVERIFY(waitFor([&] { return greeted(h) && greeted(g); }));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drop, the win check and the computer opponent, on the real window's picture controls,
 // checked against a four-in-a-row search of the test's own over many random games.
+#include "support/paintedboard.h"
 #include "support/testplatform.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
@@ -38,19 +39,6 @@ Cells lineCells(const QString& cells) {
         }
     }
     return found;
-}
-
-// What a person sees drawn over each cell's centre: 'W' the gold of a line of four, 'L' the
-// dot on the piece placed last, '.' the cell itself.
-QString marksDrawn(const Form1& form) {
-    const QImage drawn = form.Image1(0).parentWidget()->grab().toImage();
-    QString marks;
-    for (int cell = 0; cell < 42; ++cell) {
-        const QPointF centre = QRectF(form.Image1(cell).geometry()).center();
-        const QColor colour = drawn.pixelColor((centre * drawn.devicePixelRatio()).toPoint());
-        marks += colour == QColor(255, 200, 0) ? 'W' : colour.lightness() < 40 ? 'L' : '.';
-    }
-    return marks;
 }
 
 // Each line of four drawn through, or else the last piece placed marked.
@@ -131,7 +119,9 @@ private slots:
                 game->dialogs.texts.clear();
                 form->Image1_Click(marker);
                 QCOMPARE(boardText(*form), expected);
-                QVERIFY(played > 30 || marksDrawn(*form) == marksExpected(expected, landing));
+                const PaintedBoard painted = paintedBoard(*form);
+                QCOMPARE(painted.cells + painted.marks + painted.arrows,
+                         expected + marksExpected(expected, landing) + heldArrows(*form));
                 const bool won = !lineCells(expected).isEmpty();
                 QCOMPARE(game->dialogs.texts.value(0), won ? red ? "Red Win" : "Blue Win" : "");
                 QCOMPARE(form->pointerShowsRed(), won == red);
@@ -150,7 +140,8 @@ private slots:
             form->mnusubGame_Click(mnuNew);
             for (int marker = randomOpenMarker(); marker >= 0; marker = randomOpenMarker()) {
                 QString afterRed = boardText(*form);
-                afterRed[landingCell(afterRed, marker - 42)] = 'R';
+                const int red = landingCell(afterRed, marker - 42);
+                afterRed[red] = 'R';
                 const bool opening = form->FirstComputerMove == True;
                 const float random = float(engine() % 100) / 100.0F;
                 game->random.values = {random};
@@ -163,12 +154,15 @@ private slots:
                                                        : !lineCells(after).isEmpty() ? "You Lose"
                                                                                      : "");
                 QCOMPARE(blue.size(), redWon ? 0 : 1);
+                const PaintedBoard painted = paintedBoard(*form);
+                QCOMPARE(painted.cells + painted.marks + painted.arrows,
+                         after + marksExpected(after, redWon ? red : blue.first()) +
+                             heldArrows(*form));
                 if (redWon) {
                     continue;
                 }
                 const int cell = blue.first();
                 QVERIFY(after.at(cell) == 'B' && cell == landingCell(afterRed, cell % 7));
-                QVERIFY(played > 30 || marksDrawn(*form) == marksExpected(after, cell));
                 QCOMPARE(form->markerVisible(42 + cell % 7),
                          cell < 35 && lineCells(after).isEmpty());
                 const Cells wins = winningCells(afterRed, 'B');

@@ -10,6 +10,7 @@
 #include "window/form1.h"
 #include "window/platform.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QList>
 #include <QStringList>
@@ -176,14 +177,15 @@ inline Cells changedCells(const QString& before, const QString& after) {
     return changed;
 }
 
-// The Game menu's commands as the player sees them: each one's index, with '*' when it is
-// checked and '-' when it is disabled: "0 3* 4 7 8 9-" at start.
+// The Game menu's commands as the player sees them, and a screen reader is told them: each
+// one's index, with '*' when it is checked and '-' when it is disabled: "0 3* 4 7 8 9-" at start.
 inline QString menuState(const Form1& form) {
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(form.mnusubGame().parent());
     QStringList items;
     for (const int index : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
                             mnuConnectToOpponent, mnuDisconnect}) {
-        items << QString::number(index) + (form.mnusubGame().checked(index) ? "*" : "") +
-                     (form.mnusubGame().enabled(index) ? "" : "-");
+        const QAccessible::State shown = menu->child(index)->state();
+        items << QString::number(index) + (shown.checked ? "*" : "") + (shown.disabled ? "-" : "");
     }
     return items.join(' ');
 }
