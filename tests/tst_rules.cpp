@@ -3,6 +3,7 @@
 // checked against a four-in-a-row search of the test's own over many random games.
 #include "support/paintedboard.h"
 #include "support/testplatform.h"
+#include "toolkit/clockrandom.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/picturebox.h"
 #include "window/narrator.h"
@@ -127,14 +128,21 @@ private slots:
                 QCOMPARE(form->pointerShowsRed(), won == red);
                 QCOMPARE(form->markerVisible(marker),
                          !won && landingCell(expected, marker - 42) >= 0);
-                QCOMPARE(heard().contains("Four in a row: column"), won);
+                // What a screen reader hears: the move, the column it fills, the four it makes.
+                const QString column = QString::number(marker - 41), told = heard();
+                QVERIFY2(told.startsWith(QString("%1, column %2, row %3.")
+                                             .arg(red ? "Red" : "Blue", column)
+                                             .arg(landing / 7 + 1)) &&
+                             told.contains("Column " + column + " is full.") == (landing >= 35) &&
+                             told.contains("Four in a row: column") == won,
+                         qPrintable(told));
             }
             QVERIFY(played > 0 || heard().endsWith("The board is full: a draw."));
         }
     }
     // Every reply adds one Blue piece where it would fall; after the opening it wins whenever
-    // it can, else it blocks whenever Red threatens to win, else it plays the column drawn or
-    // passes it on to the right. Once the game is over, clicks play nothing.
+    // it can, else it blocks whenever Red threatens to win. Once the game is over, clicks play
+    // nothing.
     void randomOnePlayerGames() {
         for (int played = 0; played < 300; ++played) {
             form->mnusubGame_Click(mnuNew);
@@ -167,19 +175,65 @@ private slots:
                          cell < 35 && lineCells(after).isEmpty());
                 const Cells wins = winningCells(afterRed, 'B');
                 const Cells wanted = wins.isEmpty() ? winningCells(afterRed, 'R') : wins;
-                // With nothing to win or block, a random column, or the next open one to its right.
-                int column = int(std::floor(double(random) * 7));
-                while (landingCell(afterRed, column) < 0) {
-                    column = (column + 1) % 7;
-                }
-                QVERIFY2(opening || (wanted.isEmpty() ? cell == landingCell(afterRed, column)
-                                                      : wanted.contains(cell)),
+                QVERIFY2(opening || wanted.isEmpty() || wanted.contains(cell),
                          qPrintable(afterRed));
             }
             const QString over = boardText(*form);
             form->Image1_Click(45);
             QCOMPARE(boardText(*form), over);
         }
+    }
+    // With no rule to play, the computer's column is drawn from the game's own random sequence,
+    // each column alike, a full one passing its draws on to the next open column to the right:
+    // over positions with full columns, a chi-square bound that a correct draw exceeds about
+    // once in 10^11 runs (the positions are seeded, the game's sequence is not). Never a full
+    // column.
+    void randomRepliesSpreadOverOpenColumns() {
+        ClockRandom sequence;
+        Form1 real({game->dialogs, sequence, game->urls, game->sockets, {}});
+        real.FirstComputerMove = False;
+        real.ComputerTurn = True;
+        double chiSquare = 0;
+        int freedom = 0;
+        while (freedom < 150) {
+            QString cells(42, '.');
+            const std::array favoured{int(engine() % 7), int(engine() % 7)}; // to fill them
+            for (int move = 0, moves = 1 + 2 * int(engine() % 14); move < moves; ++move) {
+                int column = engine() % 3 == 0 ? int(engine() % 7) : favoured.at(engine() % 2);
+                while (landingCell(cells, column) < 0) {
+                    column = (column + 1) % 7;
+                }
+                cells[landingCell(cells, column)] = move % 2 == 0 ? 'R' : 'B';
+            }
+            if (!lineCells(cells).isEmpty() || !winningCells(cells, 'R').isEmpty() ||
+                !winningCells(cells, 'B').isEmpty()) {
+                continue; // a rule would play
+            }
+            QList<int> landed(7);
+            const int draws = 140;
+            for (int draw = 0; draw < draws; ++draw) {
+                setBoard(real, cells);
+                real.RedTurn = False;
+                real.TryWinStraight();
+                const Cells placed = changedCells(cells, boardText(real));
+                QVERIFY2(placed.size() == 1 &&
+                             placed.first() == landingCell(cells, placed.first() % 7),
+                         qPrintable(cells));
+                ++landed[placed.first() % 7];
+            }
+            --freedom;
+            for (int column = 0; column < 7; ++column) {
+                int share = 0; // its own draws, and those of the full columns to its left
+                while (landingCell(cells, column) >= 0 &&
+                       (share == 0 || landingCell(cells, (column - share + 7) % 7) < 0)) {
+                    ++share;
+                }
+                const double expected = draws * share / 7.0;
+                chiSquare += share == 0 ? 0 : std::pow(landed.at(column) - expected, 2) / expected;
+                freedom += share == 0 ? 0 : 1;
+            }
+        }
+        QVERIFY2(chiSquare < 2 * freedom, qPrintable(QString::number(chiSquare)));
     }
     // Which of two wins is played, no line wraps round the board's edge, the random move never
     // passes the last column, and where the first reply goes. What is not a piece is no piece.
