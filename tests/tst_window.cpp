@@ -2,6 +2,7 @@
 // The main window as the player meets it: its look, the Game menu, hover, clicks and keys,
 // the About box, and what a screen reader is told.
 #include "about/form2.h"
+#include "support/paintedboard.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
 #include "toolkit/linklabel.h"
@@ -95,15 +96,6 @@ class TestWindow : public QObject {
         return key == Qt::Key_Up && inBoard && (at < 35 || form->markerVisible(at + 7)) ? at + 7
                                                                                         : at;
     }
-    // 'N' for a highlighted marker, 'u' for a plain one, '-' for a hidden one.
-    QString markerLooks() const {
-        QString looks;
-        for (int marker = 42; marker <= 48; ++marker) {
-            const bool highlighted = form->Image1(marker).picture() == form->NextPic;
-            looks += !form->markerVisible(marker) ? '-' : highlighted ? 'N' : 'u';
-        }
-        return looks;
-    }
 
 private slots:
     void init() {
@@ -126,7 +118,7 @@ private slots:
                  "en|de_DE");
         const Translations english({"C"});
         QCOMPARE(columnContents(1) + '|' + columnContents(2), "1 piece|2 pieces");
-        QCOMPARE(boardText(*form) + markerLooks(), QString(42, '.') + "uuuuuuu");
+        QCOMPARE(paintedBoard(*form).cells + heldArrows(*form), QString(42, '.') + "uuuuuuu");
         QCOMPARE(menuState(*form), "0 3* 4 7 8 9-");
         QVERIFY(form->RedTurn == True && form->GameActive == True && form->pointerShowsRed());
         QVERIFY(form->FirstComputerMove == True && form->ComputerTurn == False);
@@ -199,7 +191,6 @@ private slots:
         for (int action = 0; action < 3000; ++action) {
             const QByteArray where = QByteArray::number(action);
             const QString before = boardText(*form);
-            const QString looksBefore = markerLooks();
             const bool takesInput = form->GameActive == True;
             const Qt::Key key = keys.at(engine() % keys.size());
             const bool held = engine() % 4 == 0 && key != Qt::Key_F2;
@@ -217,7 +208,7 @@ private slots:
                 const auto* box = qobject_cast<PictureBox*>(under);
                 const int pointed = box != nullptr && box->index() >= 42 ? box->index() - 42 : -1;
                 QTRY_VERIFY2(!takesInput || qobject_cast<Label*>(under) != nullptr ||
-                                 markerLooks().indexOf('N') == pointed,
+                                 heldArrows(*form).indexOf('N') == pointed,
                              where);
                 keyboard = takesInput && pointed >= 0 ? 42 + pointed : keyboard;
             } else if (choice == 1) {
@@ -242,22 +233,23 @@ private slots:
                                                     : keyboardBefore % 7;
             const bool played = pressed &&
                                 (digit || key == Qt::Key_Return || key == Qt::Key_Space) &&
-                                takesInput && column >= 0 && looksBefore.at(column) != '-';
+                                takesInput && column >= 0 && before.at(35 + column) == '.';
             const Cells placed = changedCells(before, boardText(*form));
             QVERIFY2(placed.size() == (played ? 1 : 0), where);
             QVERIFY2(!played || placed.first() % 7 == column, where);
-            QString arrow; // after a key the game knows, while it takes input
+            QString arrow; // painted after a key the game knows, while it takes input
             for (int other = 0; other < 7; ++other) {
-                arrow += !form->markerVisible(42 + other) ? '-' : other == keyboard % 7 ? 'N' : 'u';
+                arrow += form->markerVisible(42 + other) && other == keyboard % 7 ? 'N' : 'u';
             }
             QVERIFY2(!pressed || key == Qt::Key_8 || form->GameActive != True || keyboard < 0 ||
-                         markerLooks() == arrow,
+                         paintedBoard(*form).arrows == arrow,
                      where);
         }
     }
 
-    // The About box is modal; its links turn blue under the pointer and open on a left click.
-    // Tab reaches them, Return or Space follows them, and a screen reader presses them as links.
+    // The About box is modal; its links turn blue under the pointer and open on a left click,
+    // or from the keyboard; a right click opens nothing. (The desktop test reaches them with Tab
+    // and presses them as a screen reader does.)
     void aboutBox() {
         QTimer::singleShot(0, this, [&] {
             QWidget* box = QApplication::activeModalWidget();
@@ -271,23 +263,16 @@ private slots:
             QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::blue));
             pointAt(surface, QPoint(2, 2));
             QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::black));
-            QTest::keyClick(about->focusWidget(), Qt::Key_Tab); // from OK to the mail link
-            QAccessibleInterface* link = accessible(*about->focusWidget());
-            QCOMPARE(link->role(), QAccessible::Link);
-            link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            QTRY_COMPARE(game->urls.opened.size(), 1);
-            QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Backtab); // from OK to the web link
             QTest::keyClick(about->focusWidget(), Qt::Key_Space);
             QTest::mouseClick(&about->Label2(), Qt::RightButton);
-            QTest::mouseClick(&about->Label13(), Qt::LeftButton);
             game->urls.canOpen = false; // no mail program: the address is shown to be copied
-            QTest::keyClick(about->focusWidget(), Qt::Key_Backtab);
-            QTest::keyClick(about->focusWidget(), Qt::Key_Return);
+            QTest::mouseClick(&about->Label2(), Qt::LeftButton);
             about->Command1().click();
         });
         form->mnuAbout_Click(); // returns once OK has closed the box
         const QUrl web("https://tavelin.example.org"), mail("mailto:tavelin@example.org");
-        QCOMPARE(game->urls.opened, QList<QUrl>({mail, web, web, mail}));
+        QCOMPARE(game->urls.opened, QList<QUrl>({web, mail}));
         QVERIFY(game->dialogs.texts.value(0).endsWith("\ntavelin@example.org"));
     }
 
@@ -331,29 +316,26 @@ private slots:
         }
     }
 
-    // The board is a table of named cells, read row by row from the top as it is seen; pressing
-    // a marker plays as a click does, the move is told, and only the markers on show are offered.
-    void screenReaderReadsAndPlaysTheBoard() {
+    // The board is a table of named cells, read row by row from the top as it is seen, and only
+    // the markers on show are offered (the desktop test presses one as a screen reader does).
+    void screenReaderReadsTheBoard() {
         setBoard(*form, "RB.....R");
         QAccessibleInterface* table = accessible(form->Image1(0))->parent();
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(cells->rowCount() == 6 && cells->columnCount() == 7);
         for (int index = 0; index < 42; ++index) { // row by row from the top
-            const int row = index / 7;
-            const int column = index % 7;
-            const QChar piece = boardText(*form).at((5 - row) * 7 + column);
-            const QString name = QString("Column %1, row %2: ").arg(column + 1).arg(6 - row) +
-                                 (piece == 'R'   ? "red"
-                                  : piece == 'B' ? "blue"
-                                                 : "empty");
+            const int row = index / 7, column = index % 7;
+            const qsizetype piece =
+                QString(".RB").indexOf(boardText(*form).at((5 - row) * 7 + column));
             QAccessibleInterface* cell = cells->cellAt(row, column);
-            QCOMPARE(cell->text(QAccessible::Name), name);
+            QCOMPARE(cell->text(QAccessible::Name),
+                     QString("Column %1, row %2: %3")
+                         .arg(column + 1)
+                         .arg(6 - row)
+                         .arg(QStringList{"empty", "red", "blue"}.at(piece)));
             QVERIFY(table->child(index) == cell && cell->tableCellInterface()->rowIndex() == row);
         }
-        form->NewGame();
         QAccessibleInterface* marker = accessible(form->Image1(45));
-        marker->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(boardText(*form).count('B'), 1);
         setBoard(*form, QString(35, '.') + "RB");
         QCOMPARE(marker->parent()->childCount(), 5);
         QCOMPARE(marker->parent()->child(0)->text(QAccessible::Name), QString("Column 3"));
