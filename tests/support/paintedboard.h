@@ -4,7 +4,6 @@
 #include "window/form1.h"
 
 #include <QImage>
-#include <QLayout>
 #include <QPointF>
 #include <QString>
 
@@ -23,15 +22,10 @@ struct PaintedBoard {
 
 inline PaintedBoard paintedBoard(const Form1& form) {
     QWidget* window = form.Image1(0).window();
-    window->layout()->activate(); // as showing the window would, so that the board is in place
-    const auto placeOf = [&](int element) { return form.Image1(element).mapTo(window, QPoint()); };
-    const QRect area(placeOf(board::firstMarker),
-                     placeOf(board::columns - 1) + form.Image1(0).rect().bottomRight());
-    const QImage drawn = window->grab(area).toImage();
+    const QImage drawn = window->grab().toImage();
     const auto at = [&](int element, QPointF offset) {
         const PictureBox& box = form.Image1(element);
-        const QPointF place =
-            box.mapTo(window, QRectF(box.rect()).center() + offset) - area.topLeft();
+        const QPointF place = box.mapTo(window, QRectF(box.rect()).center() + offset);
         return drawn.pixelColor((place * drawn.devicePixelRatio()).toPoint());
     };
     PaintedBoard painted;
