@@ -160,8 +160,8 @@ def main(binary):
         orca.expect(r"^notification .* wartet\.\.\.$")
         choose(orca, "Verbindung trennen")
 
-        # The About box: modal, a screen reader's call into the game would wait. Its links are
-        # reached with Tab and followed from the keyboard.
+        # The About box: modal, a screen reader's call into the game would wait. One link is
+        # reached with Tab and followed from the keyboard, the other pressed over AT-SPI.
         key("alt+b")
         orca.expect(r"^Über dialog ")
         key("Tab")
