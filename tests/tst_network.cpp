@@ -177,9 +177,9 @@ private slots:
                              hostTold.count("You Lose") == guestTold.count("You Win"),
                          where);
                 if (seed < 100) { // each window shows the board both hold, with the same marks
-                    const PaintedBoard seen = paintedBoard(h), seenByGuest = paintedBoard(g);
-                    QVERIFY2(seen.cells + seen.marks + seenByGuest.cells ==
-                                 boardText(h) + seenByGuest.marks + boardText(g),
+                    const QString seen = paintedBoard(h);
+                    QVERIFY2(seen.startsWith(boardText(h)) &&
+                                 paintedBoard(g) == boardText(g) + seen.mid(42),
                              where);
                 }
             }

@@ -134,9 +134,8 @@ private slots:
                            lost = !won && !lineCells(after).isEmpty();
                 QCOMPARE(reply.size(), alone && !won ? 1 : 0);
                 const int last = reply.isEmpty() ? landing : reply.first();
-                const PaintedBoard painted = paintedBoard(*form);
-                QCOMPARE(painted.cells + painted.marks + painted.arrows,
-                         after + marksExpected(after, last) + heldArrows(*form));
+                QCOMPARE(paintedBoard(*form),
+                         after + ' ' + marksExpected(after, last) + ' ' + heldArrows(*form));
                 QCOMPARE(game->dialogs.texts.value(0), won    ? alone ? "You Win"
                                                                 : red ? "Red Win"
                                                                       : "Blue Win"

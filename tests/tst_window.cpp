@@ -118,7 +118,7 @@ private slots:
                  "en|de_DE");
         const Translations english({"C"});
         QCOMPARE(columnContents(1) + '|' + columnContents(2), "1 piece|2 pieces");
-        QCOMPARE(paintedBoard(*form).cells + heldArrows(*form), QString(42, '.') + "uuuuuuu");
+        QCOMPARE(paintedBoard(*form), QString(42, '.') + ' ' + QString(42, '.') + " uuuuuuu");
         QCOMPARE(menuState(*form), "0 3* 4 7 8 9-");
         QVERIFY(form->RedTurn == True && form->GameActive == True && form->pointerShowsRed());
         QVERIFY(form->FirstComputerMove == True && form->ComputerTurn == False);
@@ -258,7 +258,7 @@ private slots:
                 arrow += form->markerVisible(42 + other) && other == keyboard % 7 ? 'N' : 'u';
             }
             QVERIFY2(!pressed || key == Qt::Key_8 || form->GameActive != True || keyboard < 0 ||
-                         paintedBoard(*form).arrows == arrow,
+                         paintedBoard(*form).endsWith(' ' + arrow),
                      where);
         }
     }

@@ -9,18 +9,12 @@
 
 namespace tavelin::test {
 
-// The board as a person sees it, read from the pixels of the whole window: each cell's piece
-// in board notation ('R' red, 'B' blue, '.' empty, '?' anything else); what is drawn over each
-// cell's centre ('W' the gold of a line of four, 'L' the dot on the piece placed last, '.'
-// nothing); and over each column 'N' where the arrow shows, else 'u' (a hidden marker looks as
+// The board as a person sees it, read from the pixels of the whole window, in three words: each
+// cell's piece in board notation ('R' red, 'B' blue, '.' empty, '?' anything else); what is drawn
+// over each cell's centre ('W' the gold of a line of four, 'L' the dot on the piece placed last,
+// '.' nothing); and over each column 'N' where the arrow shows, else 'u' (a hidden marker looks as
 // white as a plain one).
-struct PaintedBoard {
-    QString cells;
-    QString marks;
-    QString arrows;
-};
-
-inline PaintedBoard paintedBoard(const Form1& form) {
+inline QString paintedBoard(const Form1& form) {
     QWidget* window = form.Image1(0).window();
     const QImage drawn = window->grab().toImage();
     const auto at = [&](int element, QPointF offset) {
@@ -28,21 +22,21 @@ inline PaintedBoard paintedBoard(const Form1& form) {
         const QPointF place = box.mapTo(window, QRectF(box.rect()).center() + offset);
         return drawn.pixelColor((place * drawn.devicePixelRatio()).toPoint());
     };
-    PaintedBoard painted;
+    QString cells, marks, arrows;
     for (int cell = 0; cell < board::cellCount; ++cell) {
         // Between the blue disc's ring and its rim, and off every line through the centre.
         const QColor piece = at(cell, {12.9, 5.4});
-        painted.cells += piece.lightness() > 240                   ? '.'
-                         : piece.red() > 200 && piece.blue() < 100 ? 'R'
-                         : piece.blue() > 150 && piece.red() < 100 ? 'B'
-                                                                   : '?';
+        cells += piece.lightness() > 240                   ? '.'
+                 : piece.red() > 200 && piece.blue() < 100 ? 'R'
+                 : piece.blue() > 150 && piece.red() < 100 ? 'B'
+                                                           : '?';
         const QColor mark = at(cell, {});
-        painted.marks += mark == QColor(255, 200, 0) ? 'W' : mark.lightness() < 40 ? 'L' : '.';
+        marks += mark == QColor(255, 200, 0) ? 'W' : mark.lightness() < 40 ? 'L' : '.';
     }
     for (const int marker : board::markers) {
-        painted.arrows += at(marker, {0, 8}) == QColor(255, 255, 0) ? 'N' : 'u';
+        arrows += at(marker, {0, 8}) == QColor(255, 255, 0) ? 'N' : 'u';
     }
-    return painted;
+    return cells + ' ' + marks + ' ' + arrows;
 }
 
 // The arrows as the game holds them: over the one open column it highlights.
