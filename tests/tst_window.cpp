@@ -172,7 +172,8 @@ private slots:
     }
 
     // However a player mixes keys and the pointer, the keyboard is where the player expects it,
-    // which is what a screen reader is told has the focus: Left and Right go to the next open
+    // which is what a screen reader is told has the focus (a cell there named by what it holds,
+    // as the board's table gives it): Left and Right go to the next open
     // column, or along a row inside the board; Down goes into the board's top row and down it,
     // Up back up and out to its column; keys 1 to 7 go to their open column and play it, and the
     // pointer over a marker goes there too. Enter or Space plays the keyboard's column, which
