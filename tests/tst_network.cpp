@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Network play: the host look-ups, the message format, and whole sessions of two windows in
 // one process over loopback, or of a window and a raw peer sending exact bytes.
+#include "support/paintedboard.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
 #include "toolkit/picturebox.h"
@@ -253,6 +254,12 @@ private slots:
                              hostTold.count("You Win") == guestTold.count("You Lose") &&
                              hostTold.count("You Lose") == guestTold.count("You Win"),
                          where);
+                if (seed < 100) { // each window shows the board both hold, with the same marks
+                    const QString seen = paintedBoard(h);
+                    QVERIFY2(seen.startsWith(boardText(h)) &&
+                                 paintedBoard(g) == boardText(g) + seen.mid(42),
+                             where);
+                }
             }
         }
         QVERIFY(waitFor([&] { return greeted(h) && greeted(g); }));

@@ -8,9 +8,9 @@
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
-#include "window/piecefalls.h"
 #include "window/platform.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QList>
 #include <QProxyStyle>
@@ -126,14 +126,6 @@ public:
     }
 };
 
-// Lets the event loop run until no piece is falling on the window any more, for at most
-// `limit`: only then is what is painted the board the game holds.
-inline bool waitForLanding(const Form1& form,
-                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-    const auto* falls = form.findChild<PieceFalls*>();
-    return QTest::qWaitFor([falls] { return !falls->falling(); }, static_cast<int>(limit.count()));
-}
-
 // A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
     static constexpr std::chrono::milliseconds greetingLimit{200}; // each side gives the other
@@ -201,14 +193,15 @@ inline Cells changedCells(const QString& before, const QString& after) {
     return changed;
 }
 
-// The Game menu's commands as the player sees them: each one's index, with '*' when it is
-// checked and '-' when it is disabled: "0 3* 4 7 8 9-" at start.
+// The Game menu's commands as the player sees them, and a screen reader is told them: each
+// one's index, with '*' when it is checked and '-' when it is disabled: "0 3* 4 7 8 9-" at start.
 inline QString menuState(const Form1& form) {
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(form.mnusubGame().parent());
     QStringList items;
     for (const int index : {mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
                             mnuConnectToOpponent, mnuDisconnect}) {
-        items << QString::number(index) + (form.mnusubGame().checked(index) ? "*" : "") +
-                     (form.mnusubGame().enabled(index) ? "" : "-");
+        const QAccessible::State shown = menu->child(index)->state();
+        items << QString::number(index) + (shown.checked ? "*" : "") + (shown.disabled ? "-" : "");
     }
     return items.join(' ');
 }

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/form1.h"
+#include "window/piecefalls.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <QTest>
+
+#include <chrono>
+
+namespace tavelin::test {
+
+// Lets the event loop run until no piece is falling on the window any more, for at most
+// `limit`: only then is what is painted the board the game holds.
+inline bool waitForLanding(const Form1& form,
+                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    const auto* falls = form.findChild<PieceFalls*>();
+    return QTest::qWaitFor([falls] { return !falls->falling(); }, static_cast<int>(limit.count()));
+}
+
+// The board as a person sees it, read from the pixels of the whole window, in three words: each
+// cell's piece in board notation ('R' red, 'B' blue, '.' empty, '?' anything else); what is drawn
+// over each cell's centre ('W' the gold of a line of four, 'L' the dot on the piece placed last,
+// '.' nothing); and over each column 'N' where the arrow shows, else 'u' (a hidden marker looks as
+// white as a plain one). Read once no piece is falling any more.
+inline QString paintedBoard(const Form1& form) {
+    if (!waitForLanding(form)) {
+        return QStringLiteral("still falling");
+    }
+    QWidget* window = form.Image1(0).window();
+    const QImage drawn = window->grab().toImage();
+    const auto at = [&](int element, QPointF offset) {
+        const PictureBox& box = form.Image1(element);
+        const QPointF place = box.mapTo(window, QRectF(box.rect()).center() + offset);
+        return drawn.pixelColor((place * drawn.devicePixelRatio()).toPoint());
+    };
+    QString cells, marks, arrows;
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        // Between the blue disc's ring and its rim, and off every line through the centre.
+        const QColor piece = at(cell, {12.9, 5.4});
+        cells += piece.lightness() > 240                   ? '.'
+                 : piece.red() > 200 && piece.blue() < 100 ? 'R'
+                 : piece.blue() > 150 && piece.red() < 100 ? 'B'
+                                                           : '?';
+        const QColor mark = at(cell, {});
+        marks += mark == QColor(255, 200, 0) ? 'W' : mark.lightness() < 40 ? 'L' : '.';
+    }
+    for (const int marker : board::markers) {
+        arrows += at(marker, {0, 8}) == QColor(255, 255, 0) ? 'N' : 'u';
+    }
+    return cells + ' ' + marks + ' ' + arrows;
+}
+
+// The arrows as the game holds them: over the one open column it highlights.
+inline QString heldArrows(const Form1& form) {
+    QString arrows;
+    for (const int marker : board::markers) {
+        arrows += form.markerVisible(marker) && form.markerHighlighted(marker) ? 'N' : 'u';
+    }
+    return arrows;
+}
+
+} // namespace tavelin::test
