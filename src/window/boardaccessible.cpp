@@ -4,6 +4,7 @@
 #include "toolkit/handlergate.h"
 #include "toolkit/picturebox.h"
 #include "window/celltable.h"
+#include "window/form1.h"
 #include "window/markerrow.h"
 #include "window/narrator.h"
 
@@ -47,6 +48,30 @@ QAccessible::State withKeyboardFocus(QAccessible::State state, QWidget* element)
     return state;
 }
 
+// What a cell or a marker is read as comes from the board the window holds, whenever a screen
+// reader asks: nothing of it is kept beside the board. None while the window is being taken
+// down.
+const Form1* boardOf(const QWidget* element) {
+    return qobject_cast<const Form1*>(element->window());
+}
+
+CellContent contentOf(const Form1& form, int cell) {
+    for (const CellContent content : {CellContent::Red, CellContent::Blue}) {
+        if (form.cellHolds(cell, content)) {
+            return content;
+        }
+    }
+    return CellContent::Empty;
+}
+
+int piecesIn(const Form1& form, int column) {
+    int pieces = 0;
+    for (int cell = column; cell < board::cellCount; cell += board::columns) {
+        pieces += contentOf(form, cell) == CellContent::Empty ? 0 : 1;
+    }
+    return pieces;
+}
+
 QAccessibleInterface* keyboardChild(const QWidget* group) {
     PictureBox* current = qobject_cast<const KeyboardGroup*>(group)->current();
     return current != nullptr && !current->isHidden() ? accessibleOf(current) : nullptr;
@@ -57,6 +82,13 @@ public:
     explicit CellAccessible(PictureBox* cell)
         : QAccessibleWidget(cell, QAccessible::Cell), cell_(cell->index()) {}
 
+    QString text(QAccessible::Text kind) const override {
+        const Form1* form = boardOf(widget());
+        if (kind != QAccessible::Name || form == nullptr) {
+            return QAccessibleWidget::text(kind);
+        }
+        return cellName(cell_, contentOf(*form, cell_));
+    }
     QAccessible::State state() const override {
         return withKeyboardFocus(QAccessibleWidget::state(), widget());
     }
@@ -142,13 +174,24 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 };
 
-// Pressing plays the column exactly as a click does: not while a modal box holds the window,
-// and only after the screen reader's request has been answered, outside its handler.
+// A marker is read as its column with what the column holds. Pressing plays the column
+// exactly as a click does: not while a modal box holds the window, and only after the screen
+// reader's request has been answered, outside its handler.
 class MarkerAccessible : public QAccessibleWidget {
 public:
     explicit MarkerAccessible(PictureBox* marker)
-        : QAccessibleWidget(marker, QAccessible::Button) {}
+        : QAccessibleWidget(marker, QAccessible::Button), marker_(marker->index()) {}
 
+    QString text(QAccessible::Text kind) const override {
+        const Form1* form = boardOf(widget());
+        if (kind == QAccessible::Name) {
+            return markerName(marker_);
+        }
+        if (kind != QAccessible::Description || form == nullptr) {
+            return QAccessibleWidget::text(kind);
+        }
+        return columnContents(piecesIn(*form, board::column(marker_)));
+    }
     QAccessible::State state() const override {
         return withKeyboardFocus(QAccessibleWidget::state(), widget());
     }
@@ -163,6 +206,9 @@ public:
             }
         });
     }
+
+private:
+    const int marker_;
 };
 
 // Only the markers on show are offered: a full column has no button.

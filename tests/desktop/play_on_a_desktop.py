@@ -2,10 +2,11 @@
 """The real game on an X server and a session bus, as a blind German player meets it with Orca,
 the screen reader: it starts with Qt's own options, in the language the environment asks for,
 and shows its window; by keyboard alone a move against the computer is answered, two players play
-a game to its winning line with a key held down on the way, the board is read row by row, a
-session's status is heard, and the About box's links are reached with Tab and followed to a
-stand-in browser, each from Orca's own speech; and the signal a desktop session ends programs
-with closes it cleanly. Orca itself speaks English."""
+a game to its winning line with a key held down on the way, Orca's "where am I" tells what the
+keyboard's column holds once it has been played, the board is read row by row, a session's
+status is heard, and the About box's links are reached with Tab and followed to a stand-in
+browser, each from Orca's own speech; and the signal a desktop session ends programs with closes
+it cleanly. Orca itself speaks English."""
 import os
 import pathlib
 import re
@@ -130,7 +131,13 @@ def main(binary):
         key("Right")
         orca.expect(r"^Spalte 4 push button\.$")
         orca.expect(r"^2 Steine\.$")
-        for row, piece in zip(range(6, 0, -1), ["leer"] * 4 + ["blau", "rot"]):
+        key("Return")  # the keyboard's column, played twice: what it holds is read anew
+        orca.expect(r"^notification Rot, Spalte 4, Reihe 3\. Blau ist am Zug\.$")
+        key("Return")
+        orca.expect(r"^notification Blau, Spalte 4, Reihe 4\. Rot ist am Zug\.$")
+        key("KP_Enter")  # Orca's "where am I"
+        orca.expect(r"^Spalte 4 push button 4 Steine\.$")
+        for row, piece in zip(range(6, 0, -1), ["leer"] * 2 + ["blau", "rot"] * 2):
             key("Down")  # down the board, each row read whole
             orca.expect(rf"^Spalte 4, Reihe {row}: {piece}\.$")
         for column in "1212121":  # Red's four, heard before the result
