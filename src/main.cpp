@@ -2,11 +2,11 @@
 #include "net/socketlibrary.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
-#include "toolkit/heldkeys.h"
 #include "toolkit/picture.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/translations.h"
 #include "toolkit/urlopener.h"
+#include "toolkit/x11keyboard.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    tavelin::HeldKeys::askForPlainRepeats();
+    tavelin::askForDetectableAutoRepeat();
     const tavelin::Translations translations{QLocale().uiLanguages()};
     const std::optional<tavelin::NetworkSettings> network = networkFromCommandLine();
     if (!network) {
