@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socketlibrary.h"
+#include "projectinfo.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
 #include "toolkit/picture.h"
@@ -80,7 +81,7 @@ std::optional<tavelin::NetworkSettings> networkFromCommandLine() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
+    QCoreApplication::setApplicationVersion(tavelin::project::version);
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
     tavelin::askForDetectableAutoRepeat();
@@ -89,7 +90,7 @@ int main(int argc, char* argv[]) {
     if (!network) {
         return 2;
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
+    QGuiApplication::setDesktopFileName(tavelin::project::applicationId);
     QApplication::setWindowIcon(QIcon(tavelin::Picture::render(
         QStringLiteral(":/artwork/tavelin.svg"), {256, 256}, app.devicePixelRatio())));
 

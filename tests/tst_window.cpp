@@ -2,6 +2,7 @@
 // The main window as the player meets it: its look, the Game menu, hover, clicks and keys,
 // the About box, and what a screen reader is told.
 #include "about/form2.h"
+#include "projectinfo.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
 #include "toolkit/linklabel.h"
@@ -272,6 +273,9 @@ private slots:
             const auto closeOnFailure = qScopeGuard([box] { box->close(); });
             auto* about = dynamic_cast<Form2*>(box);
             QVERIFY(about != nullptr && about->windowTitle() == "About");
+            // The web page as the build sets it, shown without its scheme.
+            QCOMPARE(about->Label13().text(),
+                     "URL : " + QString(project::homepage).section("://", 1));
             QCOMPARE(QtDialogs::windowInFront(form), box); // its boxes go over it
             QWidget* surface = about->Label2().parentWidget();
             pointAt(surface, about->Label2().geometry().center());
@@ -293,7 +297,7 @@ private slots:
             about->Command1().click();
         });
         form->mnuAbout_Click(); // returns once OK has closed the box
-        const QUrl web("https://tavelin.example.org"), mail("mailto:tavelin@example.org");
+        const QUrl web(QString(project::homepage)), mail("mailto:" + QString(project::email));
         QCOMPARE(game->urls.opened, QList<QUrl>({mail, web, web, mail}));
         QVERIFY(game->dialogs.texts.value(0).endsWith("\ntavelin@example.org"));
     }
