@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/boardaccessible.h"
 
-#include "toolkit/handlergate.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/screenreaderpress.h"
 #include "window/celltable.h"
 #include "window/form1.h"
 #include "window/markerrow.h"
 #include "window/narrator.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 
 #include <algorithm>
 
@@ -175,8 +174,7 @@ public:
 };
 
 // A marker is read as its column with what the column holds. Pressing plays the column
-// exactly as a click does: not while a modal box holds the window, and only after the screen
-// reader's request has been answered, outside its handler.
+// exactly as a click does.
 class MarkerAccessible : public QAccessibleWidget {
 public:
     explicit MarkerAccessible(PictureBox* marker)
@@ -197,14 +195,10 @@ public:
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override {
-        if (actionName != pressAction() || QApplication::activeModalWidget() != nullptr) {
-            return;
+        if (actionName == pressAction()) {
+            auto* marker = static_cast<PictureBox*>(widget());
+            pressForScreenReader(*marker, [marker] { marker->click(); });
         }
-        HandlerGate::post([marker = QPointer(qobject_cast<PictureBox*>(widget()))] {
-            if (marker && marker->isVisible()) {
-                marker->click();
-            }
-        });
     }
 
 private:
