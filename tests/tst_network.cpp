@@ -187,10 +187,11 @@ private slots:
     // dropped. "c…" is the host's click on that marker instead.
     void receivedText() {
         // What arrives, one arrival after another; then the board, the status line and what a
-        // screen reader was told last, where it matters.
+        // screen reader was told last, where it matters: the status and a move that came with
+        // it told together, in that order.
         const QList<std::tuple<QStringList, QString, QString, QString>> rows{
-            {{"peer\n42"}, "B", " Connected peer", "Blue, column 1, row 1."}, // with a move
-            {{"peer42"}, "", " Connected peer42", ""},                        // an older peer
+            {{"peer\n42"}, "B", " Connected peer", " Connected peer Blue, column 1, row 1."},
+            {{"peer42"}, "", " Connected peer42", " Connected peer42"}, // an older peer
             {{"<i>x</i>\x01\r" + QString(99, 'n') + '\n'},
              "",
              " Connected <i>x</i>" + QString(56, 'n'),

@@ -137,7 +137,7 @@ void Form1::LoseConnection() {
 
 void Form1::SetStatus(const QString& text) {
     Label1().setText(text);
-    narrator_->tell(text);
+    narrator_->note(text);
 }
 
 // The peer hears of it, and nothing it sends after that reaches a closing window.

@@ -63,8 +63,10 @@ void Form1::wsClient_DataArrival() {
 }
 
 // A greeting ends at its line feed, and what follows it is the peer's first messages. A peer
-// that ends its greeting with nothing has all of its first arrival taken as its name.
+// that ends its greeting with nothing has all of its first arrival taken as its name. What the
+// arrival brought is told once it has all been handled.
 void Form1::HandleReceivedText(const QString& text) {
+    const auto tellNoted = qScopeGuard([this] { narrator_->tellNoted(); });
     QString messages = text;
     if (AwaitingGreeting == True) {
         const qsizetype end = text.indexOf(u'\n');
@@ -92,10 +94,8 @@ void Form1::TakeGreeting(const QString& text) {
     mnusubGame().setEnabled(mnuNew, true);
 }
 
-// One message "42" to "50": the peer's move, a new game, or the peer leaving. The move is told
-// once it is played.
+// One message "42" to "50": the peer's move, a new game, or the peer leaving.
 void Form1::HandlePeerMessage() {
-    const auto tellMove = qScopeGuard([this] { narrator_->tellNoted(); });
     if (ReceivedText == QLatin1String("49")) {
         NewGame();
         narrator_->note(newGameSentence());

@@ -184,7 +184,7 @@ private:
     void FocusCell(int cell);
     // A game's result, told after the moves that led to it.
     void ShowResult(const QString& text);
-    // The session's status line, which a screen reader speaks as it changes.
+    // The session's status line, which a screen reader is told as it changes.
     void SetStatus(const QString& text);
     void PlayOpeningMove();
     bool RuleMatches(Rule rule, CellContent colour) const;
