@@ -6,10 +6,18 @@
 
 #if defined(TAVELIN_XCB_XKB) && QT_CONFIG(xcb)
 #include <cstdlib>
-// The XKB header names a field `explicit`, which C++ reserves.
+// The XKB header names a field `explicit`, which C++ reserves: it is renamed while the header
+// is read, as Qt's xcb plugin does.
+#ifdef __clang__
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#ifdef __clang__
+#pragma clang diagnostic pop
+#endif
 #endif
 
 namespace tavelin {
