@@ -120,6 +120,7 @@ def main(binary):
         key("4")  # against the computer: the move, then the reply
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau, Spalte \d, Reihe 1\.$")
         choose(orca, "Zwei Spieler")
+        orca.expect(r"^Tavelin frame\.$")  # the menu has given the keyboard back
         key("4")
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau ist am Zug\.$")
         key("4", action="keydown")  # held down, it plays once, however often the X server repeats it
