@@ -195,6 +195,7 @@ private slots:
     // right button and other keys play nothing; F2 starts a new game. The pointer over a cell or
     // the background leaves no arrow.
     void oneColumnForKeysPointerAndScreenReader() {
+        const Translations english({"C"});         // "1 piece"
         form->mnusubGame().trigger(mnuTwoPlayers); // one piece a move
         QApplication::setActiveWindow(form);       // for the menu's shortcut
         QVERIFY(QTest::qWaitForWindowActive(form));
@@ -250,6 +251,7 @@ private slots:
             const Cells placed = changedCells(before, boardText(*form));
             QVERIFY2(placed.size() == (played ? 1 : 0), where);
             QVERIFY2(!played || (placed.first() % 7 == column && column == announced), where);
+            QVERIFY2(!played || misread(*form).isEmpty(), where); // read as the board stands
             QString arrow; // after a key the game knows, while it takes input
             for (int other = 0; other < 7; ++other) {
                 arrow += !form->markerVisible(42 + other) ? '-' : other == announced ? 'N' : 'u';
