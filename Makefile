@@ -9,8 +9,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
-TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core orca \
-    python3-pyatspi weston qt6-wayland
+TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps x11-xserver-utils dbus at-spi2-core \
+    orca python3-pyatspi weston qt6-wayland
 
 .PHONY: game run test bench sanitize fuzz lint deb deb-clean-room screenshot test-deps \
     test-configure

@@ -6,7 +6,7 @@ file(STRINGS resources/po/LINGUAS TAVELIN_LANGUAGES REGEX "^[^#]")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/po/LINGUAS)
 
 file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS src/*.cpp src/*.h)
-list(APPEND translated_sources ${TAVELIN_GENERATED_DIR}/about/projectinfo.h)
+list(APPEND translated_sources ${TAVELIN_GENERATED_DIR}/projectinfo.h)
 list(TRANSFORM TAVELIN_LANGUAGES REPLACE "(.+)" "resources/translations/tavelin_\\1.ts"
      OUTPUT_VARIABLE ts_files)
 qt_add_translations(tavelin_core TS_FILES ${ts_files} SOURCES ${translated_sources}

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/socketlibrary.h"
+#include "projectinfo.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/closeonsignal.h"
-#include "toolkit/heldkeys.h"
 #include "toolkit/picture.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/translations.h"
 #include "toolkit/urlopener.h"
+#include "toolkit/x11keyboard.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -80,16 +81,16 @@ std::optional<tavelin::NetworkSettings> networkFromCommandLine() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
+    QCoreApplication::setApplicationVersion(tavelin::project::version);
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    tavelin::HeldKeys::askForPlainRepeats();
+    tavelin::askForDetectableAutoRepeat();
     const tavelin::Translations translations{QLocale().uiLanguages()};
     const std::optional<tavelin::NetworkSettings> network = networkFromCommandLine();
     if (!network) {
         return 2;
     }
-    QGuiApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
+    QGuiApplication::setDesktopFileName(tavelin::project::applicationId);
     QApplication::setWindowIcon(QIcon(tavelin::Picture::render(
         QStringLiteral(":/artwork/tavelin.svg"), {256, 256}, app.devicePixelRatio())));
 

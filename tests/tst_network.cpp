@@ -141,6 +141,7 @@ class TestNetwork : public QObject {
                 form.Image1_Click(marker); // the host's move, where its column is open
             }
         }
+        QCoreApplication::sendPostedEvents(); // what is to be told once the game is back
         return QStringList{form.Label1().text(), boardText(form), host->dialogs.texts.join(','),
                            form.findChild<Notice*>()->accessibleName()}
             .join('|');
@@ -306,6 +307,8 @@ private slots:
             }
         }
         QCOMPARE(host->form->Label1().textFormat(), Qt::PlainText); // markup is shown as it is
+        // The status and the move that came with it are heard together, in that order.
+        QVERIFY(play({"peer\n42"}, {}).endsWith("|hosthost Connected peer Blue, column 1, row 1."));
     }
 
     // A raw peer's session on a real connection, step by step: "s…" it sends the bytes, "[" and

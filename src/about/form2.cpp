@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/form2.h"
 
-#include "about/projectinfo.h"
+#include "projectinfo.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/formlayout.h"
 #include "toolkit/formsurface.h"
@@ -14,6 +14,12 @@
 namespace tavelin {
 
 namespace {
+// An address as people write it: without its scheme.
+QString withoutScheme(const QUrl& url) {
+    const QString address = url.toDisplayString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
+    return address.startsWith(QLatin1String("//")) ? address.sliced(2) : address;
+}
+
 template <typename Kind = Label>
 Kind* placeLabel(const FormLayout& layout, const char* name, const QString& text,
                  QWidget* surface) {
@@ -43,8 +49,8 @@ Form2::Form2(UrlOpener& urls, Dialogs& dialogs, QWidget* parent)
     label1_ = placeLabel(layout, "Label1", tr("BY : %1").arg(tr(project::author)), surface);
     label2_ =
         placeLabel<LinkLabel>(layout, "Label2", tr("E-MAIL : %1").arg(project::email), surface);
-    label13_ =
-        placeLabel<LinkLabel>(layout, "Label13", tr("URL : %1").arg(project::webAddress), surface);
+    label13_ = placeLabel<LinkLabel>(
+        layout, "Label13", tr("URL : %1").arg(withoutScheme(QUrl(project::homepage))), surface);
     command1_ = new QPushButton(tr("OK"), surface);
     command1_->setGeometry(layout.rect("Command1"));
     command1_->setDefault(true);
@@ -80,7 +86,7 @@ void Form2::showLinkColours(bool mailUnderMouse, bool webUnderMouse) {
 }
 
 void Form2::Label13_Click() {
-    openLink(QUrl(QString(project::webScheme) + project::webAddress));
+    openLink(QUrl(project::homepage));
 }
 
 void Form2::Label2_Click() {

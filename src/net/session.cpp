@@ -143,7 +143,7 @@ void Form1::CloseSockets() {
 
 void Form1::SetStatus(const QString& text) {
     Label1().setText(text);
-    narrator_->tell(text);
+    narrator_->note(text);
 }
 
 // The peer hears of it, and nothing it sends after that reaches a closing window.

@@ -7,8 +7,6 @@
 #include "window/form1.h"
 #include "window/narrator.h"
 
-#include <QScopeGuard>
-
 namespace tavelin {
 
 void Form1::connectSockets() {
@@ -73,10 +71,9 @@ void Form1::wsClient_DataArrival(const QString& message) {
     HandleReceivedText(message);
 }
 
-// The move is told once it is played.
+// One message "42" to "50": the peer's move, a new game, or the peer leaving.
 void Form1::HandleReceivedText(const QString& text) {
     ReceivedText = text;
-    const auto tellMove = qScopeGuard([this] { narrator_->tellNoted(); });
     if (ReceivedText == QLatin1String("49")) {
         NewGame();
         narrator_->note(newGameSentence());

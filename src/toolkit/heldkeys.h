@@ -13,16 +13,17 @@ namespace tavelin {
 // its key is released. It watches the widget's key releases itself, and forgets every key when
 // the widget loses the keyboard, since a release may then go elsewhere; the widget asks it of
 // each press.
+//
+// It relies on how a held key repeats. On Wayland, Qt makes each repeat a release and a press,
+// both marked as repeats. On X11 the game asks the X server at start-up for repeats as presses
+// alone (x11keyboard.h): without that, each repeat comes as a release and a press, which Qt
+// marks only when it finds the press already queued behind the release, and under load it
+// misses some, so that a held key plays again.
 class HeldKeys : public QObject {
     Q_OBJECT
 
 public:
     explicit HeldKeys(QWidget* keyboard);
-
-    // X11 puts a release before each repeat of a held key, which Qt tells from a real release only
-    // by finding the repeat already queued behind it: under load it misses some. Asks the X server
-    // to send the repeats as presses alone; nothing to do elsewhere. Once, with the application.
-    static void askForPlainRepeats();
 
     // Whether this press only repeats a key held down.
     bool repeats(const QKeyEvent& press);

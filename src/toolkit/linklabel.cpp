@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/linklabel.h"
 
+#include "toolkit/screenreaderpress.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
@@ -10,8 +12,7 @@ namespace tavelin {
 
 namespace {
 
-// A link that a screen reader reads by its text and presses. The press is made once the
-// request has been answered, not inside it.
+// A link that a screen reader reads by its text and presses as a click does.
 class LinkAccessible : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
@@ -32,9 +33,8 @@ public:
             QAccessibleWidget::doAction(actionName);
             return;
         }
-        QMetaObject::invokeMethod(
-            link(), [link = QPointer(link())] { link ? link->click() : void(); },
-            Qt::QueuedConnection);
+        LinkLabel* label = link();
+        pressForScreenReader(*label, [label] { label->click(); });
     }
 
 private:

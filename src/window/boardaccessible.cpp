@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/boardaccessible.h"
 
-#include "toolkit/handlergate.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/screenreaderpress.h"
 #include "window/celltable.h"
+#include "window/form1.h"
 #include "window/markerrow.h"
 #include "window/narrator.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 
 #include <algorithm>
 
@@ -47,6 +47,30 @@ QAccessible::State withKeyboardFocus(QAccessible::State state, QWidget* element)
     return state;
 }
 
+// What a cell or a marker is read as comes from the board the window holds, whenever a screen
+// reader asks: nothing of it is kept beside the board. None while the window is being taken
+// down.
+const Form1* boardOf(const QWidget* element) {
+    return qobject_cast<const Form1*>(element->window());
+}
+
+CellContent contentOf(const Form1& form, int cell) {
+    for (const CellContent content : {CellContent::Red, CellContent::Blue}) {
+        if (form.cellHolds(cell, content)) {
+            return content;
+        }
+    }
+    return CellContent::Empty;
+}
+
+int piecesIn(const Form1& form, int column) {
+    int pieces = 0;
+    for (int cell = column; cell < board::cellCount; cell += board::columns) {
+        pieces += contentOf(form, cell) == CellContent::Empty ? 0 : 1;
+    }
+    return pieces;
+}
+
 QAccessibleInterface* keyboardChild(const QWidget* group) {
     PictureBox* current = qobject_cast<const KeyboardGroup*>(group)->current();
     return current != nullptr && !current->isHidden() ? accessibleOf(current) : nullptr;
@@ -57,6 +81,13 @@ public:
     explicit CellAccessible(PictureBox* cell)
         : QAccessibleWidget(cell, QAccessible::Cell), cell_(cell->index()) {}
 
+    QString text(QAccessible::Text kind) const override {
+        const Form1* form = boardOf(widget());
+        if (kind != QAccessible::Name || form == nullptr) {
+            return QAccessibleWidget::text(kind);
+        }
+        return cellName(cell_, contentOf(*form, cell_));
+    }
     QAccessible::State state() const override {
         return withKeyboardFocus(QAccessibleWidget::state(), widget());
     }
@@ -142,27 +173,36 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 };
 
-// Pressing plays the column exactly as a click does: not while a modal box holds the window,
-// and only after the screen reader's request has been answered, outside its handler.
+// A marker is read as its column with what the column holds. Pressing plays the column
+// exactly as a click does.
 class MarkerAccessible : public QAccessibleWidget {
 public:
     explicit MarkerAccessible(PictureBox* marker)
-        : QAccessibleWidget(marker, QAccessible::Button) {}
+        : QAccessibleWidget(marker, QAccessible::Button), marker_(marker->index()) {}
 
+    QString text(QAccessible::Text kind) const override {
+        const Form1* form = boardOf(widget());
+        if (kind == QAccessible::Name) {
+            return markerName(marker_);
+        }
+        if (kind != QAccessible::Description || form == nullptr) {
+            return QAccessibleWidget::text(kind);
+        }
+        return columnContents(piecesIn(*form, board::column(marker_)));
+    }
     QAccessible::State state() const override {
         return withKeyboardFocus(QAccessibleWidget::state(), widget());
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override {
-        if (actionName != pressAction() || QApplication::activeModalWidget() != nullptr) {
-            return;
+        if (actionName == pressAction()) {
+            auto* marker = static_cast<PictureBox*>(widget());
+            pressForScreenReader(*marker, [marker] { marker->click(); });
         }
-        HandlerGate::post([marker = QPointer(qobject_cast<PictureBox*>(widget()))] {
-            if (marker && marker->isVisible()) {
-                marker->click();
-            }
-        });
     }
+
+private:
+    const int marker_;
 };
 
 // Only the markers on show are offered: a full column has no button.

@@ -81,9 +81,6 @@ void Form1::buildBoard(const FormLayout& layout) {
         const int x = pitch * board::column(index);
         const int y = cell ? bottomRowTop - pitch * board::row(index) - topRowTop : 0;
         control->setGeometry(x, y, size, size);
-        if (!cell) {
-            control->setAccessibleName(markerName(index));
-        }
         connect(control, &PictureBox::mouseMoved, this,
                 [this](int element) { Image1_MouseMove(element); });
         connect(control, &PictureBox::clicked, this,
@@ -115,7 +112,6 @@ void Form1::buildMenu() {
 
 void Form1::setCell(int cell, CellContent content) {
     Image1(cell).setPicture(picture(content));
-    Image1(cell).setAccessibleName(cellName(cell, content));
 }
 
 bool Form1::markerVisible(int marker) const {

@@ -190,7 +190,7 @@ private:
     void ShowResult(const QString& text);
     // The screen lets a piece just played fall into its cell.
     void ShowFall(int cell, CellContent colour);
-    // The session's status line, which a screen reader speaks as it changes.
+    // The session's status line, which a screen reader is told as it changes.
     void SetStatus(const QString& text);
     void PlayOpeningMove();
     bool RuleMatches(Rule rule, CellContent colour) const;

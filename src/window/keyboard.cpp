@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/boardaccessible.h"
 #include "window/celltable.h"
 #include "window/form1.h"
 #include "window/markerrow.h"
@@ -132,11 +131,6 @@ void Form1::MoveToOpenColumn(int step) {
 // The column's marker becomes the keyboard's; a screen reader tells it with what the column
 // holds, its description.
 void Form1::FocusMarker(int marker) {
-    int pieces = 0;
-    for (int cell = board::column(marker); cell < board::cellCount; cell += board::columns) {
-        pieces += cellHolds(cell, CellContent::Empty) ? 0 : 1;
-    }
-    Image1(marker).setAccessibleDescription(columnContents(pieces));
     cellTable_->setCurrent(nullptr);
     markerRow_->setCurrent(&Image1(marker));
     ShowKeyboardColumn();

@@ -16,16 +16,13 @@ void Narrator::note(const QString& sentence) {
 }
 
 void Narrator::tellNoted() {
-    if (!noted_.isEmpty()) {
-        tell(sentences(noted_));
-        noted_.clear();
+    if (noted_.isEmpty()) {
+        return;
     }
-}
-
-void Narrator::tell(const QString& text) {
     notice_->hide();
-    notice_->setAccessibleName(text);
+    notice_->setAccessibleName(sentences(noted_));
     notice_->show();
+    noted_.clear();
 }
 
 } // namespace tavelin

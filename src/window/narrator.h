@@ -17,8 +17,10 @@ public:
 // What a screen reader is to say of what just happened. Qt 6.4 has no announcement event, and
 // its AT-SPI bridge sends no words with a change of name or description; what a screen reader
 // does speak, wherever the focus is, is a notification that appears. So each telling shows the
-// notice anew, with the words as its name. Sentences noted during one handler are told
-// together, in the order they happened: told one by one, each would cut off the one before.
+// notice anew, with the words as its name. Told one by one, each would cut off the one before:
+// so everything is noted as it happens, the moves and the status line alike, and what one
+// handler noted is told together, in the order it happened, when the handler returns (or
+// before a box with the game's result, which the screen reader reads next).
 class Narrator {
 public:
     explicit Narrator(QWidget& window) : notice_(new Notice(&window)) {}
@@ -27,7 +29,6 @@ public:
     // Tells what was noted since the last time, if anything.
     void tellNoted();
     void forgetNoted() { noted_.clear(); }
-    void tell(const QString& text);
 
 private:
     Notice* notice_;

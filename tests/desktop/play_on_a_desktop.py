@@ -3,10 +3,11 @@
 the screen reader: it starts with Qt's own options, in the language the environment asks for,
 and shows its window; a column's button pressed as a screen reader presses it plays a move against
 the computer, which is answered; by keyboard alone two players play a game to its winning line with
-a key held down on the way, the board is read row by row, and a session's status is heard; the
-About box's links are followed to a stand-in browser, one reached with Tab, the other pressed as a
-screen reader presses it; each from Orca's own speech; and the signal a desktop session ends
-programs with closes it cleanly. Orca itself speaks English."""
+a key held down on the way, Orca's "where am I" tells what the keyboard's column holds once it has
+been played, the board is read row by row, and a session's status is heard; the About box's links
+are followed to a stand-in browser, one reached with Tab, the other pressed as a screen reader
+presses it; each from Orca's own speech; and the signal a desktop session ends programs with
+closes it cleanly. Orca itself speaks English."""
 import os
 import pathlib
 import re
@@ -118,6 +119,9 @@ def main(binary):
     orca = Orca(pathlib.Path(tempfile.mkdtemp()))
     folder = pathlib.Path(tempfile.mkdtemp())
     opened = stand_in_browser(folder)
+    # A key held as a person holds it: repeated after a quarter of a second, 25 times a second,
+    # whatever the X server's defaults.
+    subprocess.run(["xset", "r", "rate", "250", "25"], check=True)
     game = subprocess.Popen([binary, "-platform", "xcb", "-style", "Fusion", "-reverse"],
                             env=os.environ | {"LANGUAGE": "de", "PATH": f"{folder}:{os.environ['PATH']}"})
     try:
@@ -130,21 +134,30 @@ def main(binary):
         press("Spalte 4", "push button")  # against the computer: the move, then the reply
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau, Spalte \d, Reihe 1\.$")
         choose(orca, "Zwei Spieler")
+        orca.expect(r"^Tavelin frame\.$")  # the menu has given the keyboard back
         key("4")
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau ist am Zug\.$")
         key("4", action="keydown")  # held down, it plays once, however often the X server repeats it
         orca.expect(r"^notification Blau, Spalte 4, Reihe 2\. Rot ist am Zug\.$")
         moved = orca.heard
-        time.sleep(1)  # the key stays down, and the X server repeats it
+        # Held past the repeat delay: Orca echoes each repeat the game has been sent.
+        repeated = within(20, lambda: orca.said()[moved:].count("4 ") >= 3)
         key("4", action="keyup")
+        assert repeated, f"the X server never repeated the key: {orca.said()[moved:]}"
         key("Left")
         orca.expect(r"^Spalte 3 push button\.$")
         while_held = orca.said()[moved:orca.heard]
-        assert while_held.count("4 ") > 1 and not [s for s in while_held if "notification" in s]
+        assert not [s for s in while_held if "notification" in s], while_held
         key("Right")
         orca.expect(r"^Spalte 4 push button\.$")
         orca.expect(r"^2 Steine\.$")
-        for row, piece in zip(range(6, 0, -1), ["leer"] * 4 + ["blau", "rot"]):
+        key("Return")  # the keyboard's column, played twice: what it holds is read anew
+        orca.expect(r"^notification Rot, Spalte 4, Reihe 3\. Blau ist am Zug\.$")
+        key("Return")
+        orca.expect(r"^notification Blau, Spalte 4, Reihe 4\. Rot ist am Zug\.$")
+        key("KP_Enter")  # Orca's "where am I"
+        orca.expect(r"^Spalte 4 push button 4 Steine\.$")
+        for row, piece in zip(range(6, 0, -1), ["leer"] * 2 + ["blau", "rot"] * 2):
             key("Down")  # down the board, each row read whole
             orca.expect(rf"^Spalte 4, Reihe {row}: {piece}\.$")
         for column in "1212121":  # Red's four, heard before the result
