@@ -8,6 +8,7 @@
 #include "toolkit/picturebox.h"
 #include "window/narrator.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 #include <algorithm>
@@ -82,8 +83,11 @@ class TestRules : public QObject {
     Form1* form = nullptr;
     std::mt19937 engine{20261207};
 
-    // What a screen reader was told last.
-    QString heard() const { return form->findChild<Notice*>()->accessibleName(); }
+    // What a screen reader was told last, once the game is back in the event loop.
+    QString heard() const {
+        QCoreApplication::sendPostedEvents();
+        return form->findChild<Notice*>()->accessibleName();
+    }
 
     int randomOpenMarker() {
         Cells open;
@@ -96,9 +100,6 @@ private slots:
     void init() {
         game = std::make_unique<TestGame>();
         form = game->form.get();
-        // The marks are checked as drawn at once; that falls end in the same picture is the
-        // window test's.
-        form->setStyle(&game->still);
     }
 
     // Random games between two players, then against the computer. Every click adds a piece of

@@ -3,6 +3,8 @@
 
 #include "window/boardaccessible.h"
 
+#include <QMetaObject>
+
 namespace tavelin {
 
 Notice::Notice(QWidget* window) : QWidget(window) {
@@ -12,6 +14,10 @@ Notice::Notice(QWidget* window) : QWidget(window) {
 }
 
 void Narrator::note(const QString& sentence) {
+    if (noted_.isEmpty()) {
+        QMetaObject::invokeMethod(
+            notice_, [this] { tellNoted(); }, Qt::QueuedConnection);
+    }
     noted_.append(sentence);
 }
 

@@ -5,8 +5,6 @@
 #include "window/form1.h"
 #include "window/narrator.h"
 
-#include <QScopeGuard>
-
 namespace tavelin {
 
 void Form1::Form_Load() {
@@ -69,9 +67,7 @@ PlayMode Form1::checkedMode() const {
     return PlayMode::None;
 }
 
-// A session's status line is told once the command is done.
 void Form1::mnusubGame_Click(int Index) {
-    const auto tellNoted = qScopeGuard([this] { narrator_->tellNoted(); });
     switch (Index) {
     case mnuNew:
         NewGame();

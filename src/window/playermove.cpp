@@ -5,18 +5,14 @@
 #include "window/narrator.h"
 #include "window/piecefalls.h"
 
-#include <QScopeGuard>
-
 namespace tavelin {
 
-// A click on a column marker is a move; what follows it depends on the mode of play. What it
-// placed is told once the handler is done, the computer's reply included.
+// A click on a column marker is a move; what follows it depends on the mode of play.
 void Form1::Image1_Click(int Index) {
     if (GameActive != True) {
         return;
     }
     pieceFalls_->finish(); // the player is quicker than the pieces: they wait for nobody
-    const auto tellMoves = qScopeGuard([this] { narrator_->tellNoted(); });
     switch (checkedMode()) {
     case PlayMode::OnePlayer:
         PlayAgainstComputer(Index);

@@ -126,7 +126,9 @@ public:
     }
 };
 
-// A main window wired to recording seams. No fallback port unless a test asks for one.
+// A main window wired to recording seams. No fallback port unless a test asks for one. Its
+// pieces are placed at once, so that what is painted is the board held after every step; the
+// window test lets them fall where it watches them.
 struct TestGame {
     static constexpr std::chrono::milliseconds greetingLimit{200}; // each side gives the other
     static constexpr std::chrono::milliseconds greetingQuiet{1};   // for a greeting without \n
@@ -134,13 +136,15 @@ struct TestGame {
                       std::optional<quint16> fallbackPort = std::nullopt,
                       std::chrono::milliseconds quiet = greetingQuiet)
         : form(std::make_unique<Form1>(Platform{
-              dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit, quiet}})) {}
+              dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit, quiet}})) {
+        form->setStyle(&still);
+    }
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
     RecordingUrlOpener urls;
     FakeSocketLibrary sockets;
-    StillStyle still; // for a window whose pieces are placed at once
+    StillStyle still;
     std::unique_ptr<Form1> form;
 };
 
