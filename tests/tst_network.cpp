@@ -308,7 +308,8 @@ private slots:
         }
         QCOMPARE(host->form->Label1().textFormat(), Qt::PlainText); // markup is shown as it is
         // The status and the move that came with it are heard together, in that order.
-        QVERIFY(play({"peer\n42"}, {}).endsWith("|hosthost Connected peer Blue, column 1, row 1."));
+        const QString heard = play({"peer\n42"}, {});
+        QVERIFY2(heard.endsWith("| Connected peer Blue, column 1, row 1."), qPrintable(heard));
     }
 
     // A raw peer's session on a real connection, step by step: "s…" it sends the bytes, "[" and
