@@ -26,7 +26,7 @@
 namespace tavelin::test {
 
 // Records every box instead of showing it, and answers input boxes from a script. While a box
-// would be up, socket events wait, as they do for a real one.
+// would be up, the game's reactions to the peer wait, as they do for a real one.
 class RecordingDialogs final : public Dialogs {
 public:
     void msgBox(const QString& text, Style style, const QString& title) override {
