@@ -163,7 +163,13 @@ private slots:
     // the background leaves no arrow.
     void oneColumnForKeysPointerAndScreenReader() {
         form->mnusubGame().trigger(mnuTwoPlayers); // one piece a move
-        QApplication::setActiveWindow(form);       // for the menu's shortcut
+        // The menu's shortcut works in the active window, which a compositor without a keyboard
+        // (headless Weston) never picks: the test makes the game's window that one itself, the
+        // one way a public API offers, which newer Qt calls deprecated.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(form);
+        QT_WARNING_POP
         QVERIFY(QTest::qWaitForWindowActive(form));
         static constexpr std::array keys{Qt::Key_1,      Qt::Key_4,     Qt::Key_7,  Qt::Key_8,
                                          Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
