@@ -138,8 +138,7 @@ private slots:
         }
         setBoard(*form, "RB");
         form->setMouseIcon(form->imgBico);
-        form->ComputerTurn = False;
-        form->GameActive = False;
+        form->ComputerTurn = form->GameActive = False;
         form->mnusubGame().trigger(commands.last());
         QCOMPARE(menuState(*form), menu);
         QCOMPARE(boardText(*form), newGame ? QString(42, '.') : "RB" + QString(40, '.'));
@@ -310,8 +309,7 @@ private slots:
         QAccessibleTableInterface* cells = table->tableInterface();
         QVERIFY(cells->rowCount() == 6 && cells->columnCount() == 7);
         for (int index = 0; index < 42; ++index) { // row by row from the top
-            const int row = index / 7;
-            const int column = index % 7;
+            const int row = index / 7, column = index % 7;
             const QChar piece = boardText(*form).at((5 - row) * 7 + column);
             const QString name = QString("Column %1, row %2: ").arg(column + 1).arg(6 - row) +
                                  (piece == 'R'   ? "red"
