@@ -187,8 +187,7 @@ private slots:
         }
         setBoard(*form, "RB");
         form->setMouseIcon(form->imgBico);
-        form->ComputerTurn = False;
-        form->GameActive = False;
+        form->ComputerTurn = form->GameActive = False;
         form->mnusubGame().trigger(commands.last());
         QCOMPARE(menuState(*form), menu);
         QCOMPARE(boardText(*form), newGame ? QString(42, '.') : "RB" + QString(40, '.'));
@@ -216,7 +215,13 @@ private slots:
     void oneColumnForKeysPointerAndScreenReader() {
         const Translations english({"C"});         // "1 piece"
         form->mnusubGame().trigger(mnuTwoPlayers); // one piece a move
-        QApplication::setActiveWindow(form);       // for the menu's shortcut
+        // The menu's shortcut works in the active window, which a compositor without a keyboard
+        // (headless Weston) never picks: the test makes the game's window that one itself, the
+        // one way a public API offers, which newer Qt calls deprecated.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(form);
+        QT_WARNING_POP
         QVERIFY(QTest::qWaitForWindowActive(form));
         static constexpr std::array keys{Qt::Key_1,      Qt::Key_4,     Qt::Key_7,  Qt::Key_8,
                                          Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionFocusRect>
 
 namespace tavelin {
