@@ -279,7 +279,8 @@ private slots:
     // no handler of the game's, and the board the box is about stays as it is.
     void aBoxHoldsThePeerBack() {
         QtDialogs real;
-        Form1 form({real, host->random, host->urls, host->sockets, {port, {}, {}}});
+        Form1 form(
+            {real, host->random, host->urls, host->sockets, host->discovery, {port, {}, {}}});
         form.mnusubGame_Click(mnuWaitForConnection);
         QTcpSocket raw;
         raw.connectToHost(QHostAddress::LocalHost, port);

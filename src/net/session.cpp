@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/gamediscovery.h"
 #include "net/peermessages.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/label.h"
@@ -30,6 +31,15 @@ void Form1::ListenOn(quint16 port) {
     ShowAddress();
     wsListen.setLocalPort(port);
     wsListen.listen();
+    AdvertiseGame();
+}
+
+// Guests on the local network find the host under the name it greets them with, on the port it
+// actually listens on, for as long as it waits for one.
+void Form1::AdvertiseGame() {
+    if (wsListen.state() == TcpSocketControl::State::Listening) {
+        platform_.discovery.advertise(GreetingName(), listenPort_);
+    }
 }
 
 // The guest needs the port only when it is not the usual one; the address may still be on its
@@ -50,8 +60,8 @@ void Form1::ConnectToOpponent() {
     }
     CheckSessionMode(mnuConnectToOpponent);
     NewGame();
-    RemoteAddress =
-        platform_.dialogs.inputBox(tr("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+    RemoteAddress = platform_.dialogs.addressBox(tr("Input IP Address to Connect"),
+                                                 QStringLiteral("0.0.0.0"), platform_.discovery);
     GameActive = False;
     AwaitingGreeting = True;
     unreadMessages_.clear();
@@ -112,9 +122,10 @@ void Form1::ReportSessionFailure(const QString& text) {
     Disconnect();
 }
 
-// Whatever a session still has under way ends here: its connections, what arrived from them
-// unread, and a look-up of this machine's address.
+// Whatever a session still has under way ends here: its offer on the network, its connections,
+// what arrived from them unread, and a look-up of this machine's address.
 void Form1::CloseSockets() {
+    platform_.discovery.withdraw();
     wsListen.close();
     wsServer.close();
     wsClient.close();

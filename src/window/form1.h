@@ -161,6 +161,7 @@ private:
     void CheckSessionMode(int sessionItem);
     void WaitForConnection();
     void ListenOn(quint16 port);
+    void AdvertiseGame();
     void ShowAddress();
     void TakeIPAddress(std::optional<QByteArray> address);
     void ConnectToOpponent();
@@ -171,6 +172,7 @@ private:
     void LoseConnection();
     void OnSocketError(TcpSocketControl::Failure failure, const QString& reason);
     QString Greeting() const;
+    QString GreetingName() const;
     void TakeGreeting(const QString& text);
     void HandlePeerMessage();
     std::optional<QByteArray> OpenSessionForHostName();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/gamediscovery.h"
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/handlergate.h"
@@ -34,7 +35,8 @@ public:
             whileShown();
         }
     }
-    QString inputBox(const QString& /*prompt*/, const QString& defaultText) override {
+    QString addressBox(const QString& /*prompt*/, const QString& defaultText,
+                       GameDiscovery& /*discovery*/) override {
         return answers.isEmpty() ? defaultText : answers.takeFirst();
     }
 
@@ -112,18 +114,37 @@ private:
     PosixSocketLibrary system_;
 };
 
+// Records what the game offers on the network, and finds there the games a test puts there.
+class RecordingDiscovery final : public GameDiscovery {
+public:
+    void advertise(const QString& name, quint16 port) override {
+        offered = name + ':' + QString::number(port);
+    }
+    void withdraw() override { offered.clear(); }
+    void startBrowsing() override { browsing = true; }
+    void stopBrowsing() override { browsing = false; }
+    QList<FoundGame> games() const override { return found; }
+    bool searchable() const override { return canSearch; }
+
+    QString offered; // "name:port", or empty
+    QList<FoundGame> found;
+    bool canSearch = true;
+    bool browsing = false;
+};
+
 // A main window wired to recording seams. No fallback port unless a test asks for one.
 struct TestGame {
     static constexpr std::chrono::milliseconds greetingLimit{200}; // for a guest, by a host
     explicit TestGame(quint16 port = NetworkSettings::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt)
-        : form(std::make_unique<Form1>(
-              Platform{dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit}})) {}
+        : form(std::make_unique<Form1>(Platform{
+              dialogs, random, urls, sockets, discovery, {port, fallbackPort, greetingLimit}})) {}
 
     RecordingDialogs dialogs;
     ScriptedRandom random;
     RecordingUrlOpener urls;
     FakeSocketLibrary sockets;
+    RecordingDiscovery discovery;
     std::unique_ptr<Form1> form;
 };
 

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/avahidiscovery.h"
+
+#include "net/dnssdrecords.h"
+#include "net/peermessages.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
+#include <QNetworkInterface>
+
+#include <algorithm>
+
+namespace tavelin {
+
+namespace {
+const QString avahi = QStringLiteral("org.freedesktop.Avahi");
+const QString serverInterface = QStringLiteral("org.freedesktop.Avahi.Server");
+const QString groupInterface = QStringLiteral("org.freedesktop.Avahi.EntryGroup");
+const QString browserInterface = QStringLiteral("org.freedesktop.Avahi.ServiceBrowser");
+const QString collisionError = QStringLiteral("org.freedesktop.Avahi.CollisionError");
+const QString localDomain = QStringLiteral("local");
+constexpr int anyInterface = -1;
+constexpr int anyProtocol = -1;
+constexpr int serverRunning = 2;
+constexpr int groupCollision = 3;
+const int always = 0; // the generation of a call nothing can overtake
+
+QString pathOf(const QDBusMessage& reply) {
+    return reply.arguments().value(0).value<QDBusObjectPath>().path();
+}
+} // namespace
+
+AvahiDiscovery::AvahiDiscovery() = default;
+
+// Whatever this side offered goes with its connection to the bus; said plainly all the same.
+AvahiDiscovery::~AvahiDiscovery() {
+    freeGroup();
+    freeBrowser();
+}
+
+void AvahiDiscovery::advertise(const QString& name, quint16 port) {
+    freeGroup();
+    advert_ = Advert{name, port};
+    if (connectToBus() && running_) {
+        createGroup();
+    }
+}
+
+void AvahiDiscovery::withdraw() {
+    advert_.reset();
+    freeGroup();
+}
+
+void AvahiDiscovery::startBrowsing() {
+    if (browsing_) {
+        return;
+    }
+    browsing_ = true;
+    if (connectToBus() && running_) {
+        createBrowser();
+    }
+}
+
+void AvahiDiscovery::stopBrowsing() {
+    browsing_ = false;
+    freeBrowser();
+}
+
+QList<FoundGame> AvahiDiscovery::games() const {
+    QList<FoundGame> games;
+    for (auto game = found_.begin(); game != found_.end(); ++game) {
+        const QString address = addressToType(game->addresses.values(), game->port);
+        if (!address.isEmpty()) {
+            games.append({sanitizeGreeting(game.key()), address});
+        }
+    }
+    std::sort(games.begin(), games.end(), [](const FoundGame& one, const FoundGame& other) {
+        return one.name.localeAwareCompare(other.name) < 0;
+    });
+    return games;
+}
+
+// Once, on first use. The daemon's signals are listened for before anything is asked of it:
+// it reports a new browser's first finds before it answers which browser that is.
+bool AvahiDiscovery::connectToBus() {
+    if (triedBus_) {
+        return bus_.isConnected();
+    }
+    triedBus_ = true;
+    bus_ = QDBusConnection::systemBus();
+    if (!bus_.isConnected()) {
+        return false;
+    }
+    qDBusRegisterMetaType<QList<QByteArray>>(); // TXT records
+    watcher_ = std::make_unique<QDBusServiceWatcher>(avahi, bus_,
+                                                     QDBusServiceWatcher::WatchForOwnerChange);
+    connect(watcher_.get(), &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString& /*name*/, const QString& /*old*/, const QString& owner) {
+                owner.isEmpty() ? setRunning(false) : askServerState();
+            });
+    bus_.connect(avahi, QStringLiteral("/"), serverInterface, QStringLiteral("StateChanged"), this,
+                 SLOT(onServerStateChanged(int, QString)));
+    bus_.connect(avahi, QString(), groupInterface, QStringLiteral("StateChanged"), this,
+                 SLOT(onGroupStateChanged(QDBusMessage)));
+    for (const char* signal : {"ItemNew", "ItemRemove"}) {
+        bus_.connect(avahi, QString(), browserInterface, QLatin1String(signal), this,
+                     SLOT(onBrowserSignal(QDBusMessage)));
+    }
+    askServerState();
+    return true;
+}
+
+// A daemon that is not running is not started for this: the question is only whether one is.
+void AvahiDiscovery::askServerState() {
+    QDBusMessage ask = serverCall(QStringLiteral("GetState"));
+    ask.setAutoStartService(false);
+    whenAnswered(bus_.asyncCall(ask), always, [this](const QDBusMessage& reply) {
+        setRunning(reply.type() == QDBusMessage::ReplyMessage &&
+                   reply.arguments().value(0).toInt() == serverRunning);
+    });
+}
+
+void AvahiDiscovery::onServerStateChanged(int state, const QString& /*error*/) {
+    setRunning(state == serverRunning);
+}
+
+// A daemon that stops, or loses its host name, drops what it held for us; once it runs again,
+// the game is offered and looked for anew.
+void AvahiDiscovery::setRunning(bool running) {
+    if (running == running_) {
+        return;
+    }
+    running_ = running;
+    freeGroup();
+    freeBrowser();
+    if (running && advert_) {
+        createGroup();
+    }
+    if (running && browsing_) {
+        createBrowser();
+    }
+    emit changed();
+}
+
+void AvahiDiscovery::createGroup() {
+    whenCreated(bus_.asyncCall(serverCall(QStringLiteral("EntryGroupNew"))), groupGeneration_,
+                groupInterface, [this](const QString& path) {
+                    groupPath_ = path;
+                    addService();
+                });
+}
+
+void AvahiDiscovery::addService() {
+    QDBusMessage add = QDBusMessage::createMethodCall(avahi, groupPath_, groupInterface,
+                                                      QStringLiteral("AddService"));
+    add << anyInterface << anyProtocol << 0U << advert_->name << QString::fromLatin1(serviceType)
+        << QString() << QString() << QVariant::fromValue(advert_->port)
+        << QVariant::fromValue(gameTxtRecord());
+    whenAnswered(bus_.asyncCall(add), groupGeneration_, [this](const QDBusMessage& reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == collisionError) {
+            renameAfterCollision(); // another game of this machine has the name
+            return;
+        }
+        send(groupPath_, groupInterface, QStringLiteral("Commit"));
+    });
+}
+
+// Another game on the network has the name: the daemon proposes the next one.
+void AvahiDiscovery::onGroupStateChanged(const QDBusMessage& message) {
+    if (message.path() == groupPath_ && !groupPath_.isEmpty() &&
+        message.arguments().value(0).toInt() == groupCollision) {
+        renameAfterCollision();
+    }
+}
+
+void AvahiDiscovery::renameAfterCollision() {
+    QDBusMessage ask = serverCall(QStringLiteral("GetAlternativeServiceName"));
+    ask << advert_->name;
+    whenAnswered(bus_.asyncCall(ask), groupGeneration_, [this](const QDBusMessage& reply) {
+        const QString name = reply.arguments().value(0).toString();
+        if (reply.type() != QDBusMessage::ReplyMessage || name.isEmpty()) {
+            return;
+        }
+        advert_->name = name;
+        send(groupPath_, groupInterface, QStringLiteral("Reset"));
+        addService();
+    });
+}
+
+void AvahiDiscovery::freeGroup() {
+    ++groupGeneration_;
+    if (!groupPath_.isEmpty()) {
+        send(groupPath_, groupInterface, QStringLiteral("Free"));
+        groupPath_.clear();
+    }
+}
+
+void AvahiDiscovery::createBrowser() {
+    QDBusMessage create = serverCall(QStringLiteral("ServiceBrowserNew"));
+    create << anyInterface << anyProtocol << QString::fromLatin1(serviceType) << localDomain << 0U;
+    whenCreated(bus_.asyncCall(create), browserGeneration_, browserInterface,
+                [this](const QString& path) {
+                    browserPath_ = path;
+                    for (const QDBusMessage& early : std::exchange(earlyBrowserSignals_, {})) {
+                        onBrowserSignal(early);
+                    }
+                });
+}
+
+void AvahiDiscovery::onBrowserSignal(const QDBusMessage& message) {
+    if (browserPath_.isEmpty()) {
+        if (browsing_ && running_) {
+            earlyBrowserSignals_.append(message);
+        }
+        return;
+    }
+    if (message.path() == browserPath_) {
+        handleBrowserSignal(message);
+    }
+}
+
+void AvahiDiscovery::handleBrowserSignal(const QDBusMessage& message) {
+    const QVariantList arguments = message.arguments();
+    const Sighting sighting{arguments.value(0).toInt(), arguments.value(1).toInt()};
+    const QString name = arguments.value(2).toString();
+    if (message.member() == QLatin1String("ItemNew")) {
+        found_[name].addresses.insert(sighting, QHostAddress()); // listed once resolved
+        resolve(sighting, name);
+        return;
+    }
+    const auto game = found_.find(name);
+    if (game != found_.end() && game->addresses.remove(sighting) > 0) {
+        if (game->addresses.isEmpty()) {
+            found_.erase(game);
+        }
+        emit changed();
+    }
+}
+
+// Each sighting is resolved over its own protocol: IPv4 gives the IPv4 address, IPv6 the
+// IPv6 one, and a link-local address is given its interface.
+void AvahiDiscovery::resolve(Sighting sighting, const QString& name) {
+    QDBusMessage ask = serverCall(QStringLiteral("ResolveService"));
+    ask << sighting.interface << sighting.protocol << name << QString::fromLatin1(serviceType)
+        << localDomain << sighting.protocol << 0U;
+    whenAnswered(
+        bus_.asyncCall(ask), browserGeneration_, [this, sighting, name](const QDBusMessage& reply) {
+            const QVariantList answer = reply.arguments();
+            const auto game = found_.find(name);
+            if (answer.size() < 10 || game == found_.end() || !game->addresses.contains(sighting) ||
+                !speaksOurProtocol(qdbus_cast<QList<QByteArray>>(answer.at(9)))) {
+                return;
+            }
+            QHostAddress address(answer.at(7).toString());
+            if (address.isLinkLocal()) {
+                address.setScopeId(QNetworkInterface::interfaceNameFromIndex(sighting.interface));
+            }
+            game->addresses.insert(sighting, address);
+            game->port = static_cast<quint16>(answer.at(8).toUInt());
+            emit changed();
+        });
+}
+
+void AvahiDiscovery::freeBrowser() {
+    ++browserGeneration_;
+    earlyBrowserSignals_.clear();
+    if (!browserPath_.isEmpty()) {
+        send(browserPath_, browserInterface, QStringLiteral("Free"));
+        browserPath_.clear();
+    }
+    if (!found_.isEmpty()) {
+        found_.clear();
+        emit changed();
+    }
+}
+
+QDBusMessage AvahiDiscovery::serverCall(const QString& method) const {
+    return QDBusMessage::createMethodCall(avahi, QStringLiteral("/"), serverInterface, method);
+}
+
+void AvahiDiscovery::whenAnswered(const QDBusPendingCall& call, const int& generation,
+                                  std::function<void(const QDBusMessage&)> done) {
+    auto* watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [watcher, &generation, asked = generation, done = std::move(done)] {
+                watcher->deleteLater();
+                if (generation == asked) {
+                    done(watcher->reply());
+                }
+            });
+}
+
+// An object made for what has been dropped meanwhile is freed at once.
+void AvahiDiscovery::whenCreated(const QDBusPendingCall& call, const int& generation,
+                                 const QString& interface,
+                                 std::function<void(const QString&)> done) {
+    whenAnswered(call, always,
+                 [this, &generation, asked = generation, interface,
+                  done = std::move(done)](const QDBusMessage& reply) {
+                     const QString path = pathOf(reply);
+                     if (path.isEmpty()) {
+                         return;
+                     }
+                     generation == asked ? done(path)
+                                         : send(path, interface, QStringLiteral("Free"));
+                 });
+}
+
+// Nothing waits for the answer: the daemon does these in the order sent, after what came before.
+void AvahiDiscovery::send(const QString& path, const QString& interface, const QString& method) {
+    bus_.send(QDBusMessage::createMethodCall(avahi, path, interface, method));
+}
+
+} // namespace tavelin
