@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Network play: the host look-ups, the message format, and whole sessions of two windows in
 // one process over loopback, or of a window and a raw peer sending exact bytes.
+#include "net/dnssdrecords.h"
+#include "net/peermessages.h"
 #include "support/testplatform.h"
+#include "toolkit/addressprompt.h"
 #include "toolkit/handlergate.h"
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
@@ -9,7 +12,10 @@
 #include "toolkit/qtdialogs.h"
 #include "window/narrator.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
 #include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTcpServer>
@@ -296,6 +302,73 @@ private slots:
         });
         form.Image1_Click(45); // the winning move: "You Win", in a real box
         QVERIFY(waitFor([&] { return boardText(form) == QString(42, '.'); }));
+    }
+
+    // The host is offered on the network while it waits, and no longer once anything ends the
+    // waiting: a guest's greeting, Disconnect, another mode, closing the window.
+    void offeredWhileWaiting() {
+        for (const auto& endWaiting : std::initializer_list<std::function<void(Form1&)>>{
+                 [](Form1& form) { form.HandleReceivedText("guest\n"); },
+                 [](Form1& form) { form.mnusubGame_Click(mnuDisconnect); },
+                 [](Form1& form) { form.mnusubGame_Click(mnuTwoPlayers); },
+                 [](Form1& form) { form.close(); }}) {
+            host->form->mnusubGame_Click(mnuWaitForConnection);
+            QCOMPARE(host->discovery.offered, "hosthost:" + QString::number(port));
+            endWaiting(*host->form);
+            QCOMPARE(host->discovery.offered, QString());
+            init();
+        }
+    }
+
+    // A game found at several addresses is joined at the one that reaches it, typed as the
+    // player would type it; only a game that speaks this one's protocol is listed.
+    void foundGames() {
+        const QList<std::pair<QStringList, QString>> addresses{
+            {{"fe80::1%veth0", "2001:db8::1", "10.0.0.7"}, "10.0.0.7:1007"},
+            {{"fe80::1%veth0", "2001:db8::1"}, "[2001:db8::1]:1007"},
+            {{"fe80::1%veth0"}, "[fe80::1%veth0]:1007"},
+            {{"fe80::1"}, ""}}; // reaches nothing without its interface
+        for (const auto& [found, typed] : addresses) {
+            QList<QHostAddress> hosts;
+            std::transform(found.begin(), found.end(), std::back_inserter(hosts),
+                           [](const QString& text) { return QHostAddress(text); });
+            QCOMPARE(addressToType(hosts, 1007), typed);
+            QCOMPARE(parsePeerAddress(typed).value_or(PeerAddress{}).port.value_or(1007), 1007);
+        }
+        QList<QByteArray> txt = gameTxtRecord();
+        QVERIFY(speaksOurProtocol(txt));
+        std::reverse(txt.begin(), txt.end());
+        QVERIFY(speaksOurProtocol(txt));
+        QVERIFY(!speaksOurProtocol({"txtvers=1", "protovers=2"}));
+    }
+
+    // The guest's prompt follows the games found while it is open. The list is reached with
+    // the keyboard, a screen reader is told each entry, and the one moved onto is the address
+    // to confirm. Where the network cannot be searched, the prompt says so.
+    void thePromptListsTheGamesFound() {
+        RecordingDiscovery& discovery = guest->discovery;
+        discovery.found = {{"alpha", "10.0.0.1:1007"}, {"beta", "[fe80::2%veth0]:10007"}};
+        auto prompt = std::make_unique<AddressPrompt>("Address?", "0.0.0.0", discovery, nullptr);
+        prompt->show();
+        QVERIFY(QTest::qWaitForWindowActive(prompt.get()) && discovery.browsing);
+        auto* list = prompt->findChild<QListWidget*>();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(prompt->address(), "[fe80::2%veth0]:10007");
+        discovery.found.removeFirst();
+        discovery.canSearch = false;
+        emit discovery.changed();
+        QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
+                 "beta at [fe80::2%veth0]:10007");
+        QCOMPARE(list->count(), 1);
+        const QList<QLabel*> labels = prompt->findChildren<QLabel*>();
+        QVERIFY(std::ranges::any_of(labels, [](const QLabel* label) {
+            return label->isVisible() && label->text().contains("cannot be searched");
+        }));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(prompt->result(), QDialog::Accepted);
+        prompt.reset();
+        QVERIFY(!discovery.browsing);
     }
 
     // Where a session cannot begin, it is told (or the player cancelled) and play goes back to

@@ -10,6 +10,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QNetworkInterface>
+#include <QThread>
 
 #include <algorithm>
 
@@ -39,12 +40,16 @@ AvahiDiscovery::AvahiDiscovery() = default;
 AvahiDiscovery::~AvahiDiscovery() {
     freeGroup();
     freeBrowser();
+    if (connecting_) {
+        connecting_->wait();
+    }
 }
 
 void AvahiDiscovery::advertise(const QString& name, quint16 port) {
     freeGroup();
     advert_ = Advert{name, port};
-    if (connectToBus() && running_) {
+    connectToBus();
+    if (running_) {
         createGroup();
     }
 }
@@ -59,7 +64,8 @@ void AvahiDiscovery::startBrowsing() {
         return;
     }
     browsing_ = true;
-    if (connectToBus() && running_) {
+    connectToBus();
+    if (running_) {
         createBrowser();
     }
 }
@@ -83,34 +89,45 @@ QList<FoundGame> AvahiDiscovery::games() const {
     return games;
 }
 
-// Once, on first use. The daemon's signals are listened for before anything is asked of it:
-// it reports a new browser's first finds before it answers which browser that is.
-bool AvahiDiscovery::connectToBus() {
-    if (triedBus_) {
-        return bus_.isConnected();
+// Once, on first use, and away from the game's thread: even a local bus may be slow to let a
+// client in. The daemon's signals are listened for before anything is asked of it: it reports
+// a new browser's first finds before it answers which browser that is.
+void AvahiDiscovery::connectToBus() {
+    if (connecting_) {
+        return;
     }
-    triedBus_ = true;
-    bus_ = QDBusConnection::systemBus();
+    connecting_.reset(QThread::create([this] {
+        const QDBusConnection bus = QDBusConnection::systemBus();
+        QMetaObject::invokeMethod(
+            this, [this, bus] { onBusConnected(bus); }, Qt::QueuedConnection);
+    }));
+    connecting_->start();
+}
+
+void AvahiDiscovery::onBusConnected(const QDBusConnection& bus) {
+    bus_ = bus;
     if (!bus_.isConnected()) {
-        return false;
+        return;
     }
     qDBusRegisterMetaType<QList<QByteArray>>(); // TXT records
     watcher_ = std::make_unique<QDBusServiceWatcher>(avahi, bus_,
                                                      QDBusServiceWatcher::WatchForOwnerChange);
     connect(watcher_.get(), &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString& /*name*/, const QString& /*old*/, const QString& owner) {
+                daemon_ = owner;
                 owner.isEmpty() ? setRunning(false) : askServerState();
             });
-    bus_.connect(avahi, QStringLiteral("/"), serverInterface, QStringLiteral("StateChanged"), this,
-                 SLOT(onServerStateChanged(int, QString)));
-    bus_.connect(avahi, QString(), groupInterface, QStringLiteral("StateChanged"), this,
+    // Signals are taken from any sender and checked against the daemon's own name: naming
+    // the daemon here would have Qt ask the bus for its owner, and wait for the answer.
+    bus_.connect(QString(), QStringLiteral("/"), serverInterface, QStringLiteral("StateChanged"),
+                 this, SLOT(onServerStateChanged(QDBusMessage)));
+    bus_.connect(QString(), QString(), groupInterface, QStringLiteral("StateChanged"), this,
                  SLOT(onGroupStateChanged(QDBusMessage)));
     for (const char* signal : {"ItemNew", "ItemRemove"}) {
-        bus_.connect(avahi, QString(), browserInterface, QLatin1String(signal), this,
+        bus_.connect(QString(), QString(), browserInterface, QLatin1String(signal), this,
                      SLOT(onBrowserSignal(QDBusMessage)));
     }
     askServerState();
-    return true;
 }
 
 // A daemon that is not running is not started for this: the question is only whether one is.
@@ -118,13 +135,20 @@ void AvahiDiscovery::askServerState() {
     QDBusMessage ask = serverCall(QStringLiteral("GetState"));
     ask.setAutoStartService(false);
     whenAnswered(bus_.asyncCall(ask), always, [this](const QDBusMessage& reply) {
-        setRunning(reply.type() == QDBusMessage::ReplyMessage &&
-                   reply.arguments().value(0).toInt() == serverRunning);
+        const bool answered = reply.type() == QDBusMessage::ReplyMessage;
+        daemon_ = answered ? reply.service() : QString();
+        setRunning(answered && reply.arguments().value(0).toInt() == serverRunning);
     });
 }
 
-void AvahiDiscovery::onServerStateChanged(int state, const QString& /*error*/) {
-    setRunning(state == serverRunning);
+void AvahiDiscovery::onServerStateChanged(const QDBusMessage& message) {
+    if (fromDaemon(message)) {
+        setRunning(message.arguments().value(0).toInt() == serverRunning);
+    }
+}
+
+bool AvahiDiscovery::fromDaemon(const QDBusMessage& message) const {
+    return !daemon_.isEmpty() && message.service() == daemon_;
 }
 
 // A daemon that stops, or loses its host name, drops what it held for us; once it runs again,
@@ -170,7 +194,7 @@ void AvahiDiscovery::addService() {
 
 // Another game on the network has the name: the daemon proposes the next one.
 void AvahiDiscovery::onGroupStateChanged(const QDBusMessage& message) {
-    if (message.path() == groupPath_ && !groupPath_.isEmpty() &&
+    if (fromDaemon(message) && message.path() == groupPath_ && !groupPath_.isEmpty() &&
         message.arguments().value(0).toInt() == groupCollision) {
         renameAfterCollision();
     }
@@ -211,6 +235,9 @@ void AvahiDiscovery::createBrowser() {
 }
 
 void AvahiDiscovery::onBrowserSignal(const QDBusMessage& message) {
+    if (!fromDaemon(message)) {
+        return;
+    }
     if (browserPath_.isEmpty()) {
         if (browsing_ && running_) {
             earlyBrowserSignals_.append(message);

@@ -15,6 +15,7 @@
 class QDBusMessage;
 class QDBusPendingCall;
 class QDBusServiceWatcher;
+class QThread;
 
 namespace tavelin {
 
@@ -37,7 +38,7 @@ public:
     bool searchable() const override { return running_; }
 
 private slots:
-    void onServerStateChanged(int state, const QString& error);
+    void onServerStateChanged(const QDBusMessage& message);
     void onGroupStateChanged(const QDBusMessage& message);
     void onBrowserSignal(const QDBusMessage& message);
 
@@ -61,8 +62,10 @@ private:
         QMap<Sighting, QHostAddress> addresses;
     };
 
-    bool connectToBus();
+    void connectToBus();
+    void onBusConnected(const QDBusConnection& bus);
     void askServerState();
+    bool fromDaemon(const QDBusMessage& message) const;
     void setRunning(bool running);
     void createGroup();
     void addService();
@@ -81,9 +84,10 @@ private:
                      std::function<void(const QString& path)> done);
     void send(const QString& path, const QString& interface, const QString& method);
 
-    bool triedBus_ = false;
+    std::unique_ptr<QThread> connecting_;
     QDBusConnection bus_{QString()};
     std::unique_ptr<QDBusServiceWatcher> watcher_;
+    QString daemon_; // its unique name on the bus
     bool running_ = false;
 
     std::optional<Advert> advert_;

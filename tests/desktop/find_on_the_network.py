@@ -26,18 +26,8 @@ BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Config
 <allow send_type="method_call"/><allow send_type="signal"/><allow send_type="method_return"/>
 <allow send_type="error"/><allow receive_type="method_call"/><allow receive_type="signal"/>
 <allow receive_type="method_return"/><allow receive_type="error"/></policy></busconfig>"""
-AVAHI_CONFIG = """[server]
-host-name={name}
-allow-interfaces={link}
-use-ipv4=yes
-use-ipv6=yes
-ratelimit-burst=1000
-[wide-area]
-enable-wide-area=no
-[publish]
-publish-workstation=no
-publish-hinfo=no
-"""
+AVAHI_CONFIG = "[server]\nhost-name={name}\nallow-interfaces={link}\nratelimit-burst=1000\n" \
+    "[wide-area]\nenable-wide-area=no\n[publish]\npublish-workstation=no\npublish-hinfo=no\n"
 
 
 def within(seconds, find):
