@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
 TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps dbus at-spi2-core orca weston \
-    qt6-wayland
+    qt6-wayland avahi-daemon iproute2 python3-pyatspi
 
 .PHONY: game run test bench sanitize fuzz lint deb deb-clean-room screenshot test-deps \
     test-configure
