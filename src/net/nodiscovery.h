@@ -6,7 +6,7 @@
 namespace tavelin {
 
 // For platforms without a service discovery, and for tests: nothing is offered or found.
-class NoDiscovery final : public GameDiscovery {
+class NoDiscovery : public GameDiscovery {
 public:
     void advertise(const QString& /*name*/, quint16 /*port*/) override {}
     void withdraw() override {}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "net/gamediscovery.h"
+#include "net/nodiscovery.h"
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/handlergate.h"
@@ -114,22 +114,15 @@ private:
     PosixSocketLibrary system_;
 };
 
-// Records what the game offers on the network, and finds there the games a test puts there.
-class RecordingDiscovery final : public GameDiscovery {
+// Records what the game offers on the network, and finds nothing there.
+class RecordingDiscovery final : public NoDiscovery {
 public:
     void advertise(const QString& name, quint16 port) override {
         offered = name + ':' + QString::number(port);
     }
     void withdraw() override { offered.clear(); }
-    void startBrowsing() override { browsing = true; }
-    void stopBrowsing() override { browsing = false; }
-    QList<FoundGame> games() const override { return found; }
-    bool searchable() const override { return canSearch; }
 
     QString offered; // "name:port", or empty
-    QList<FoundGame> found;
-    bool canSearch = true;
-    bool browsing = false;
 };
 
 // A main window wired to recording seams. No fallback port unless a test asks for one.
