@@ -17,12 +17,12 @@
 namespace tavelin {
 
 namespace {
-const QString avahi = QStringLiteral("org.freedesktop.Avahi");
-const QString serverInterface = QStringLiteral("org.freedesktop.Avahi.Server");
-const QString groupInterface = QStringLiteral("org.freedesktop.Avahi.EntryGroup");
-const QString browserInterface = QStringLiteral("org.freedesktop.Avahi.ServiceBrowser");
-const QString collisionError = QStringLiteral("org.freedesktop.Avahi.CollisionError");
-const QString localDomain = QStringLiteral("local");
+constexpr QLatin1String avahi("org.freedesktop.Avahi");
+constexpr QLatin1String serverInterface("org.freedesktop.Avahi.Server");
+constexpr QLatin1String groupInterface("org.freedesktop.Avahi.EntryGroup");
+constexpr QLatin1String browserInterface("org.freedesktop.Avahi.ServiceBrowser");
+constexpr QLatin1String collisionError("org.freedesktop.Avahi.CollisionError");
+constexpr QLatin1String localDomain("local");
 constexpr int anyInterface = -1;
 constexpr int anyProtocol = -1;
 constexpr int serverRunning = 2;
@@ -134,7 +134,7 @@ void AvahiDiscovery::onBusConnected(const QDBusConnection& bus) {
 void AvahiDiscovery::askServerState() {
     QDBusMessage ask = serverCall(QStringLiteral("GetState"));
     ask.setAutoStartService(false);
-    whenAnswered(bus_.asyncCall(ask), always, [this](const QDBusMessage& reply) {
+    whenAnswered(bus_.asyncCall(ask), &always, [this](const QDBusMessage& reply) {
         const bool answered = reply.type() == QDBusMessage::ReplyMessage;
         daemon_ = answered ? reply.service() : QString();
         setRunning(answered && reply.arguments().value(0).toInt() == serverRunning);
@@ -170,7 +170,7 @@ void AvahiDiscovery::setRunning(bool running) {
 }
 
 void AvahiDiscovery::createGroup() {
-    whenCreated(bus_.asyncCall(serverCall(QStringLiteral("EntryGroupNew"))), groupGeneration_,
+    whenCreated(bus_.asyncCall(serverCall(QStringLiteral("EntryGroupNew"))), &groupGeneration_,
                 groupInterface, [this](const QString& path) {
                     groupPath_ = path;
                     addService();
@@ -183,7 +183,7 @@ void AvahiDiscovery::addService() {
     add << anyInterface << anyProtocol << 0U << advert_->name << QString::fromLatin1(serviceType)
         << QString() << QString() << QVariant::fromValue(advert_->port)
         << QVariant::fromValue(gameTxtRecord());
-    whenAnswered(bus_.asyncCall(add), groupGeneration_, [this](const QDBusMessage& reply) {
+    whenAnswered(bus_.asyncCall(add), &groupGeneration_, [this](const QDBusMessage& reply) {
         if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == collisionError) {
             renameAfterCollision(); // another game of this machine has the name
             return;
@@ -203,7 +203,7 @@ void AvahiDiscovery::onGroupStateChanged(const QDBusMessage& message) {
 void AvahiDiscovery::renameAfterCollision() {
     QDBusMessage ask = serverCall(QStringLiteral("GetAlternativeServiceName"));
     ask << advert_->name;
-    whenAnswered(bus_.asyncCall(ask), groupGeneration_, [this](const QDBusMessage& reply) {
+    whenAnswered(bus_.asyncCall(ask), &groupGeneration_, [this](const QDBusMessage& reply) {
         const QString name = reply.arguments().value(0).toString();
         if (reply.type() != QDBusMessage::ReplyMessage || name.isEmpty()) {
             return;
@@ -224,8 +224,9 @@ void AvahiDiscovery::freeGroup() {
 
 void AvahiDiscovery::createBrowser() {
     QDBusMessage create = serverCall(QStringLiteral("ServiceBrowserNew"));
-    create << anyInterface << anyProtocol << QString::fromLatin1(serviceType) << localDomain << 0U;
-    whenCreated(bus_.asyncCall(create), browserGeneration_, browserInterface,
+    create << anyInterface << anyProtocol << QString::fromLatin1(serviceType)
+           << QString(localDomain) << 0U;
+    whenCreated(bus_.asyncCall(create), &browserGeneration_, browserInterface,
                 [this](const QString& path) {
                     browserPath_ = path;
                     for (const QDBusMessage& early : std::exchange(earlyBrowserSignals_, {})) {
@@ -261,7 +262,7 @@ void AvahiDiscovery::handleBrowserSignal(const QDBusMessage& message) {
     const auto game = found_.find(name);
     if (game != found_.end() && game->addresses.remove(sighting) > 0) {
         if (game->addresses.isEmpty()) {
-            found_.erase(game);
+            found_.remove(name);
         }
         emit changed();
     }
@@ -272,9 +273,10 @@ void AvahiDiscovery::handleBrowserSignal(const QDBusMessage& message) {
 void AvahiDiscovery::resolve(Sighting sighting, const QString& name) {
     QDBusMessage ask = serverCall(QStringLiteral("ResolveService"));
     ask << sighting.interface << sighting.protocol << name << QString::fromLatin1(serviceType)
-        << localDomain << sighting.protocol << 0U;
+        << QString(localDomain) << sighting.protocol << 0U;
     whenAnswered(
-        bus_.asyncCall(ask), browserGeneration_, [this, sighting, name](const QDBusMessage& reply) {
+        bus_.asyncCall(ask), &browserGeneration_,
+        [this, sighting, name](const QDBusMessage& reply) {
             const QVariantList answer = reply.arguments();
             const auto game = found_.find(name);
             if (answer.size() < 10 || game == found_.end() || !game->addresses.contains(sighting) ||
@@ -308,31 +310,31 @@ QDBusMessage AvahiDiscovery::serverCall(const QString& method) const {
     return QDBusMessage::createMethodCall(avahi, QStringLiteral("/"), serverInterface, method);
 }
 
-void AvahiDiscovery::whenAnswered(const QDBusPendingCall& call, const int& generation,
+void AvahiDiscovery::whenAnswered(const QDBusPendingCall& call, const int* generation,
                                   std::function<void(const QDBusMessage&)> done) {
     auto* watcher = new QDBusPendingCallWatcher(call, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [watcher, &generation, asked = generation, done = std::move(done)] {
+            [watcher, generation, asked = *generation, done = std::move(done)] {
                 watcher->deleteLater();
-                if (generation == asked) {
+                if (*generation == asked) {
                     done(watcher->reply());
                 }
             });
 }
 
 // An object made for what has been dropped meanwhile is freed at once.
-void AvahiDiscovery::whenCreated(const QDBusPendingCall& call, const int& generation,
+void AvahiDiscovery::whenCreated(const QDBusPendingCall& call, const int* generation,
                                  const QString& interface,
                                  std::function<void(const QString&)> done) {
-    whenAnswered(call, always,
-                 [this, &generation, asked = generation, interface,
+    whenAnswered(call, &always,
+                 [this, generation, asked = *generation, interface,
                   done = std::move(done)](const QDBusMessage& reply) {
                      const QString path = pathOf(reply);
                      if (path.isEmpty()) {
                          return;
                      }
-                     generation == asked ? done(path)
-                                         : send(path, interface, QStringLiteral("Free"));
+                     *generation == asked ? done(path)
+                                          : send(path, interface, QStringLiteral("Free"));
                  });
 }
 

@@ -37,12 +37,12 @@ public:
     QList<FoundGame> games() const override;
     bool searchable() const override { return running_; }
 
-private slots:
-    void onServerStateChanged(const QDBusMessage& message);
-    void onGroupStateChanged(const QDBusMessage& message);
-    void onBrowserSignal(const QDBusMessage& message);
-
 private:
+    // The daemon's signals, connected by name.
+    Q_SLOT void onServerStateChanged(const QDBusMessage& message);
+    Q_SLOT void onGroupStateChanged(const QDBusMessage& message);
+    Q_SLOT void onBrowserSignal(const QDBusMessage& message);
+
     struct Advert {
         QString name;
         quint16 port = 0;
@@ -52,7 +52,7 @@ private:
     struct Sighting {
         int interface = 0;
         int protocol = 0;
-        friend bool operator<(const Sighting& one, const Sighting& other) {
+        friend bool operator<(Sighting one, Sighting other) {
             return std::pair(one.interface, one.protocol) <
                    std::pair(other.interface, other.protocol);
         }
@@ -78,9 +78,9 @@ private:
     QDBusMessage serverCall(const QString& method) const;
     // Runs `done` with the reply, unless what the call was made for has been dropped meanwhile
     // (`generation` has moved on).
-    void whenAnswered(const QDBusPendingCall& call, const int& generation,
+    void whenAnswered(const QDBusPendingCall& call, const int* generation,
                       std::function<void(const QDBusMessage&)> done);
-    void whenCreated(const QDBusPendingCall& call, const int& generation, const QString& interface,
+    void whenCreated(const QDBusPendingCall& call, const int* generation, const QString& interface,
                      std::function<void(const QString& path)> done);
     void send(const QString& path, const QString& interface, const QString& method);
 

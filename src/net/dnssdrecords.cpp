@@ -6,9 +6,9 @@
 namespace tavelin {
 
 namespace {
-const QByteArray recordVersion = QByteArrayLiteral("txtvers=1");
+constexpr char recordVersion[] = "txtvers=1";
 // Raised when the messages the peers exchange change.
-const QByteArray protocolVersion = QByteArrayLiteral("protovers=1");
+constexpr char protocolVersion[] = "protovers=1";
 
 // Lower is better.
 int preference(const QHostAddress& address) {
@@ -20,11 +20,11 @@ int preference(const QHostAddress& address) {
 } // namespace
 
 QList<QByteArray> gameTxtRecord() {
-    return {recordVersion, protocolVersion};
+    return {QByteArray(recordVersion), QByteArray(protocolVersion)};
 }
 
 bool speaksOurProtocol(const QList<QByteArray>& txt) {
-    return txt.contains(recordVersion) && txt.contains(protocolVersion);
+    return txt.contains(QByteArray(recordVersion)) && txt.contains(QByteArray(protocolVersion));
 }
 
 QString addressToType(const QList<QHostAddress>& addresses, quint16 port) {

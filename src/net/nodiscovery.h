@@ -7,6 +7,8 @@ namespace tavelin {
 
 // For platforms without a service discovery, and for tests: nothing is offered or found.
 class NoDiscovery : public GameDiscovery {
+    Q_OBJECT
+
 public:
     void advertise(const QString& /*name*/, quint16 /*port*/) override {}
     void withdraw() override {}
