@@ -107,6 +107,7 @@ void AvahiDiscovery::connectToBus() {
 void AvahiDiscovery::onBusConnected(const QDBusConnection& bus) {
     bus_ = bus;
     if (!bus_.isConnected()) {
+        setRunning(false);
         return;
     }
     qDBusRegisterMetaType<QList<QByteArray>>(); // TXT records
@@ -154,9 +155,10 @@ bool AvahiDiscovery::fromDaemon(const QDBusMessage& message) const {
 // A daemon that stops, or loses its host name, drops what it held for us; once it runs again,
 // the game is offered and looked for anew.
 void AvahiDiscovery::setRunning(bool running) {
-    if (running == running_) {
+    if (running == running_ && answered_) {
         return;
     }
+    answered_ = true;
     running_ = running;
     freeGroup();
     freeBrowser();

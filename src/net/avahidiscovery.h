@@ -35,7 +35,9 @@ public:
     void startBrowsing() override;
     void stopBrowsing() override;
     QList<FoundGame> games() const override;
-    bool searchable() const override { return running_; }
+    // Until the bus or the daemon has answered, the network is taken to be searchable: the
+    // prompt says otherwise only once it is known.
+    bool searchable() const override { return running_ || !answered_; }
 
 private:
     // The daemon's signals, connected by name.
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<QDBusServiceWatcher> watcher_;
     QString daemon_; // its unique name on the bus
     bool running_ = false;
+    bool answered_ = false; // whether running_ is known yet
 
     std::optional<Advert> advert_;
     QString groupPath_;
