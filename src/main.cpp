@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/avahidiscovery.h"
+#include "net/nodiscovery.h"
 #include "net/socketlibrary.h"
 #include "projectinfo.h"
 #include "toolkit/clockrandom.h"
@@ -99,7 +101,12 @@ int main(int argc, char* argv[]) {
     tavelin::ClockRandom random;
     tavelin::DesktopUrlOpener urls;
     tavelin::PosixSocketLibrary sockets;
-    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, *network});
+#ifdef Q_OS_LINUX
+    tavelin::AvahiDiscovery discovery;
+#else
+    tavelin::NoDiscovery discovery;
+#endif
+    tavelin::Form1 window(tavelin::Platform{dialogs, random, urls, sockets, discovery, *network});
     dialogs.setOwner(&window);
     window.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Network play: the host look-ups, the message format, and whole sessions of two windows in
 // one process over loopback, or of a window and a raw peer sending exact bytes.
+#include "net/dnssdrecords.h"
 #include "support/paintedboard.h"
 #include "support/testplatform.h"
 #include "toolkit/label.h"
@@ -378,6 +379,37 @@ private slots:
                  }),
                  read);
         QCOMPARE(inOnePlayerMode(*host->form), !steps.endsWith(" close ]"));
+    }
+
+    // The host is offered on the network while it waits, and no longer once a guest has greeted
+    // or the window closes (Disconnect: in tst_window's menu commands).
+    void offeredWhileWaiting() {
+        for (const bool greets : {true, false}) {
+            host->form->mnusubGame_Click(mnuWaitForConnection);
+            QCOMPARE(host->discovery.offered, "hosthost:" + QString::number(port));
+            greets ? host->form->wsServer.receive("guest\n") : void(host->form->close());
+            QTRY_COMPARE(host->discovery.offered, QString());
+            init();
+        }
+    }
+
+    // A game found at several addresses is joined at the one that reaches it, typed as the
+    // player would type it; only a game that speaks this one's protocol is listed.
+    void foundGames() {
+        const QList<std::pair<QStringList, QString>> addresses{
+            {{"fe80::1%veth0", "2001:db8::1", "10.0.0.7"}, "10.0.0.7:1007"},
+            {{"fe80::1%veth0", "2001:db8::1"}, "[2001:db8::1]:1007"},
+            {{"fe80::1%veth0"}, "[fe80::1%veth0]:1007"},
+            {{"fe80::1"}, ""}}; // reaches nothing without its interface
+        for (const auto& [found, typed] : addresses) {
+            QList<QHostAddress> hosts;
+            std::transform(found.begin(), found.end(), std::back_inserter(hosts),
+                           [](const QString& text) { return QHostAddress(text); });
+            QCOMPARE(addressToType(hosts, 1007), typed);
+        }
+        QList<QByteArray> txt = gameTxtRecord(); // its strings may come in any order
+        std::reverse(txt.begin(), txt.end());
+        QVERIFY(speaksOurProtocol(txt) && !speaksOurProtocol({"txtvers=1", "protovers=2"}));
     }
 
     // Where a session cannot begin, it is told (or the player cancelled) and play goes back to

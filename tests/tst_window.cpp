@@ -198,6 +198,7 @@ private slots:
         QCOMPARE(form->GameActive, localGame ? True : False);
         QCOMPARE(form->pointerShowsRed(), newGame && (waits || menu.contains("3*")));
         QCOMPARE(form->wsListen.state() == TcpSocketControl::State::Listening, waits);
+        QCOMPARE(game->discovery.offered.isEmpty(), !waits); // offered on the network
         QCOMPARE(form->Label1().text().isEmpty(), !networked);
         // A connection given up, even one still being made, leaves no socket behind.
         QTRY_VERIFY(qApp->findChildren<QTcpSocket*>().isEmpty());

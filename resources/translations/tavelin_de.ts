@@ -141,6 +141,26 @@
     </message>
 </context>
 <context>
+    <name>tavelin::AddressPrompt</name>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a game found on the network: %1 is the name of the computer it waits on, %2 its address</extracomment>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>&amp;Games waiting on the network:</source>
+        <translation>&amp;Spiele, die im Netzwerk warten:</translation>
+    </message>
+    <message>
+        <source>Games waiting on the network</source>
+        <translation>Spiele, die im Netzwerk warten</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be searched for now.</source>
+        <translation>Spiele im Netzwerk können gerade nicht gesucht werden.</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

@@ -141,6 +141,26 @@
     </message>
 </context>
 <context>
+    <name>tavelin::AddressPrompt</name>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a game found on the network: %1 is the name of the computer it waits on, %2 its address</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>&amp;Games waiting on the network:</source>
+        <translation>&amp;Parties en attente sur le réseau :</translation>
+    </message>
+    <message>
+        <source>Games waiting on the network</source>
+        <translation>Parties en attente sur le réseau</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be searched for now.</source>
+        <translation>Impossible de rechercher des parties sur le réseau pour le moment.</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

@@ -141,6 +141,26 @@
     </message>
 </context>
 <context>
+    <name>tavelin::AddressPrompt</name>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a game found on the network: %1 is the name of the computer it waits on, %2 its address</extracomment>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>&amp;Games waiting on the network:</source>
+        <translation>&amp;Partite in attesa sulla rete:</translation>
+    </message>
+    <message>
+        <source>Games waiting on the network</source>
+        <translation>Partite in attesa sulla rete</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be searched for now.</source>
+        <translation>Al momento non è possibile cercare partite sulla rete.</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

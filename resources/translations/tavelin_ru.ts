@@ -142,6 +142,26 @@
     </message>
 </context>
 <context>
+    <name>tavelin::AddressPrompt</name>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a game found on the network: %1 is the name of the computer it waits on, %2 its address</extracomment>
+        <translation>%1 по адресу %2</translation>
+    </message>
+    <message>
+        <source>&amp;Games waiting on the network:</source>
+        <translation>&amp;Игры, ожидающие в сети:</translation>
+    </message>
+    <message>
+        <source>Games waiting on the network</source>
+        <translation>Игры, ожидающие в сети</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be searched for now.</source>
+        <translation>Сейчас невозможно искать игры в сети.</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

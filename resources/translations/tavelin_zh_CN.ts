@@ -140,6 +140,26 @@
     </message>
 </context>
 <context>
+    <name>tavelin::AddressPrompt</name>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>a game found on the network: %1 is the name of the computer it waits on, %2 its address</extracomment>
+        <translation>%1，地址 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Games waiting on the network:</source>
+        <translation>网络上等待的游戏(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>Games waiting on the network</source>
+        <translation>网络上等待的游戏</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be searched for now.</source>
+        <translation>暂时无法在网络上搜索游戏。</translation>
+    </message>
+</context>
+<context>
     <name>tavelin::Form1</name>
     <message>
         <source>%1 Waiting...</source>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/gamediscovery.h"
 #include "net/peermessages.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/label.h"
@@ -30,7 +31,15 @@ void Form1::ListenOn(quint16 port) {
     wsListen.setLocalPort(port);
     if (const std::optional<SocketLibrary::ListenRefusal> refusal = wsListen.listen()) {
         ReportListenRefusal(*refusal);
+        return;
     }
+    AdvertiseGame();
+}
+
+// Guests on the local network find the host under the name it greets them with, on the port it
+// actually listens on, for as long as it waits for one.
+void Form1::AdvertiseGame() {
+    platform_.discovery.advertise(GreetingName(), listenPort_);
 }
 
 // A port reserved for the administrator is traded for the fallback where there is one.
@@ -71,8 +80,8 @@ void Form1::ConnectToOpponent() {
     }
     CheckSessionMode(mnuConnectToOpponent);
     NewGame();
-    RemoteAddress =
-        platform_.dialogs.inputBox(tr("Input IP Address to Connect"), QStringLiteral("0.0.0.0"));
+    RemoteAddress = platform_.dialogs.addressBox(tr("Input IP Address to Connect"),
+                                                 QStringLiteral("0.0.0.0"), platform_.discovery);
     GameActive = False;
     AwaitingGreeting = True;
     if (RemoteAddress.trimmed().isEmpty()) {
@@ -132,9 +141,10 @@ void Form1::ReportSessionFailure(const QString& text) {
     Disconnect();
 }
 
-// Whatever a session still has under way ends here: its connections, with what arrived from
-// them unread, and a look-up of this machine's address.
+// Whatever a session still has under way ends here: its offer on the network, its connections,
+// with what arrived from them unread, and a look-up of this machine's address.
 void Form1::CloseSockets() {
+    platform_.discovery.withdraw();
     wsListen.close();
     wsServer.close();
     wsClient.close();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "net/gamediscovery.h"
 #include "net/peermessages.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/label.h"
@@ -47,10 +48,16 @@ void Form1::wsClient_Connect() {
 // it; a peer that shows names without control characters shows it as before. An empty name
 // would send nothing at all, and the peer would wait for it forever.
 QString Form1::Greeting() const {
-    return (LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName) + QLatin1Char('\n');
+    return GreetingName() + QLatin1Char('\n');
 }
 
+QString Form1::GreetingName() const {
+    return LocalHostName.isEmpty() ? QStringLiteral("?") : LocalHostName;
+}
+
+// A host that has its guest is no longer offered to others.
 void Form1::TakeGreeting(const QString& text) {
+    platform_.discovery.withdraw();
     ReceivedText = sanitizeGreeting(text);
     //: %1 is this computer's name, %2 the other player's
     SetStatus(tr("%1 Connected %2").arg(LocalHostName, ReceivedText));

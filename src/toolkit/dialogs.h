@@ -5,6 +5,8 @@
 
 namespace tavelin {
 
+class GameDiscovery;
+
 // The modal message box and input box, behind a seam: the program shows real dialogs, tests
 // record the texts and answer prompts without a modal loop.
 class Dialogs {
@@ -18,8 +20,10 @@ public:
     // Returns when the user has closed the box. An empty title shows the application's own.
     virtual void msgBox(const QString& text, Style style = Style::Plain,
                         const QString& title = {}) = 0;
-    // Returns the text typed, or an empty text when the user cancels.
-    virtual QString inputBox(const QString& prompt, const QString& defaultText) = 0;
+    // Asks for a peer's address, offering the games `discovery` finds on the local network.
+    // Returns the text typed or chosen, or an empty text when the user cancels.
+    virtual QString addressBox(const QString& prompt, const QString& defaultText,
+                               GameDiscovery& discovery) = 0;
 };
 
 } // namespace tavelin

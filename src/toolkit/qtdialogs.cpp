@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/qtdialogs.h"
 
+#include "toolkit/addressprompt.h"
 #include "toolkit/handlergate.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tavelin {
@@ -26,14 +26,11 @@ void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
     HandlerGate::runModal(box);
 }
 
-QString QtDialogs::inputBox(const QString& prompt, const QString& defaultText) {
-    QInputDialog dialog(windowInFront(owner_));
+QString QtDialogs::addressBox(const QString& prompt, const QString& defaultText,
+                              GameDiscovery& discovery) {
+    AddressPrompt dialog(prompt, defaultText, discovery, windowInFront(owner_));
     dialog.setWindowTitle(titleOrDefault({}));
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    // Qt's own catalogues lack some of the game's languages (Swedish, in Qt 6.4).
-    dialog.setCancelButtonText(tr("Cancel"));
-    return HandlerGate::runModal(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
+    return HandlerGate::runModal(dialog) == QDialog::Accepted ? dialog.address() : QString();
 }
 
 } // namespace tavelin

@@ -3,7 +3,7 @@
 
 #include "toolkit/dialogs.h"
 
-#include <QCoreApplication>
+#include <QString>
 
 class QWidget;
 
@@ -13,14 +13,13 @@ namespace tavelin {
 // it is unless told otherwise. A box opened from a modal dialog (the About box's links) goes
 // over that dialog instead, not hidden behind it.
 class QtDialogs final : public Dialogs {
-    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
-
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
     // What a box goes over: the modal dialog in front, if any, else the owner.
     static QWidget* windowInFront(QWidget* owner);
     void msgBox(const QString& text, Style style, const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& defaultText) override;
+    QString addressBox(const QString& prompt, const QString& defaultText,
+                       GameDiscovery& discovery) override;
 
 private:
     QString titleOrDefault(const QString& title) const;

@@ -168,6 +168,7 @@ private:
     void WaitForConnection();
     void ListenOn(quint16 port);
     void ReportListenRefusal(const SocketLibrary::ListenRefusal& refusal);
+    void AdvertiseGame();
     void ShowAddress();
     void TakeIPAddress(std::optional<QByteArray> address);
     void ConnectToOpponent();
@@ -177,6 +178,7 @@ private:
     void ReportConnectFailure(const QString& reason);
     void LoseConnection(PeerConnection::Ending ending, const QString& reason);
     QString Greeting() const;
+    QString GreetingName() const;
     std::optional<QByteArray> OpenSessionForHostName();
     void PlayColumnByKey(int marker);
     int KeyboardColumn() const;

@@ -9,6 +9,7 @@
 namespace tavelin {
 
 class Dialogs;
+class GameDiscovery;
 class RandomSequence;
 class SocketLibrary;
 class UrlOpener;
@@ -33,6 +34,7 @@ struct Platform {
     RandomSequence& random;
     UrlOpener& urls;
     SocketLibrary& sockets;
+    GameDiscovery& discovery;
     NetworkSettings network;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/nodiscovery.h"
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/handlergate.h"
@@ -37,7 +38,8 @@ public:
             whileShown();
         }
     }
-    QString inputBox(const QString& /*prompt*/, const QString& defaultText) override {
+    QString addressBox(const QString& /*prompt*/, const QString& defaultText,
+                       GameDiscovery& /*discovery*/) override {
         return answers.isEmpty() ? defaultText : answers.takeFirst();
     }
 
@@ -126,6 +128,17 @@ public:
     }
 };
 
+// Records what the game offers on the network, and finds nothing there.
+class RecordingDiscovery final : public NoDiscovery {
+public:
+    void advertise(const QString& name, quint16 port) override {
+        offered = name + ':' + QString::number(port);
+    }
+    void withdraw() override { offered.clear(); }
+
+    QString offered; // "name:port", or empty
+};
+
 // A main window wired to recording seams. No fallback port unless a test asks for one. Its
 // pieces are placed at once, so that what is painted is the board held after every step; the
 // window test lets them fall where it watches them.
@@ -135,8 +148,12 @@ struct TestGame {
     explicit TestGame(quint16 port = NetworkSettings::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt,
                       std::chrono::milliseconds quiet = greetingQuiet)
-        : form(std::make_unique<Form1>(Platform{
-              dialogs, random, urls, sockets, {port, fallbackPort, greetingLimit, quiet}})) {
+        : form(std::make_unique<Form1>(Platform{dialogs,
+                                                random,
+                                                urls,
+                                                sockets,
+                                                discovery,
+                                                {port, fallbackPort, greetingLimit, quiet}})) {
         form->setStyle(&still);
     }
 
@@ -145,6 +162,7 @@ struct TestGame {
     RecordingUrlOpener urls;
     FakeSocketLibrary sockets;
     StillStyle still;
+    RecordingDiscovery discovery;
     std::unique_ptr<Form1> form;
 };
 
