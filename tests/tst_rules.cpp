@@ -182,7 +182,7 @@ private slots:
     // column.
     void randomRepliesSpreadOverOpenColumns() {
         ClockRandom sequence;
-        Form1 real({game->dialogs, sequence, game->urls, game->sockets, {}});
+        Form1 real({game->dialogs, sequence, game->urls, game->sockets, game->discovery, {}});
         real.FirstComputerMove = False;
         real.ComputerTurn = True;
         double chiSquare = 0;
