@@ -15,6 +15,8 @@ import subprocess
 import sys
 import time
 
+from desktop import click, find, objects, within, xdotool
+
 SIDES = {"alpha": "10.36.0.1", "beta": "10.36.0.2"}  # the host's, then the guest's
 ENTRY = "alpha at 10.36.0.1:1007"  # the host, as the guest's prompt lists it
 UNSEARCHABLE = "Games on the network cannot be searched for now."
@@ -25,14 +27,6 @@ BUS_CONFIG = f"<busconfig><type>system</type><listen>{SYSTEM_BUS}</listen>" \
         for kind in ("method_call", "signal", "method_return", "error")) + "</policy></busconfig>"
 AVAHI_CONFIG = "[server]\nhost-name={name}\nallow-interfaces={link}\nratelimit-burst=1000\n" \
     "[wide-area]\nenable-wide-area=no\n[publish]\npublish-workstation=no\npublish-hinfo=no\n"
-
-
-def within(seconds, find):
-    """What find() finds before the time is up, asked every twentieth of a second, or None."""
-    deadline = time.monotonic() + seconds
-    while not (found := find()) and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return found
 
 
 class Side:
@@ -74,9 +68,7 @@ class Side:
         assert within(10, lambda: os.path.exists("/run/system_bus"))
         self.start_avahi()
         self.start([[self.game, "-platform", "xcb"]])
-        import pyatspi  # now that the session bus is there
-        self.atspi = pyatspi
-        assert within(30, lambda: self.find("frame", "Tavelin")), "the game never showed"
+        assert within(30, lambda: find("frame", "Tavelin")), "the game never showed"
 
     def start_avahi(self):
         self.start([["avahi-daemon", "-f", "/run/avahi.conf", "--no-drop-root", "--no-chroot",
@@ -87,36 +79,17 @@ class Side:
         self.avahi.terminate()
         self.avahi.wait()
 
-    def objects(self, role, root=None):
-        """The game's showing accessible objects of this role, below `root`."""
-        if root is None:
-            return [o for app in self.atspi.Registry.getDesktop(0)
-                    if app and app.name == "tavelin" for o in self.objects(role, app)]
-        found = [root] if root.getRoleName() == role else []
-        for child in root:
-            if child and child.getState().contains(self.atspi.STATE_SHOWING):
-                found += self.objects(role, child)
-        return found
-
-    def find(self, role, name):
-        return next((o for o in self.objects(role) if o.name.strip() == name), None)
-
-    def click(self, role, name):
-        """A click where the player sees it."""
-        target = within(10, lambda: self.find(role, name))
-        box = target.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "1"], check=True)
+    click = staticmethod(click)  # where the player sees it
 
     def key(self, *names):
-        subprocess.run(["xdotool", "key", *names], check=True)
+        xdotool("key", *names)
 
     def choose(self, item):
         self.click("menu item", "Game")
         self.click("menu item", item)
 
     def texts(self, role):
-        return sorted(o.name for o in self.objects(role))
+        return sorted(o.name for o in objects(role))
 
     def serve(self):
         for line in sys.stdin:

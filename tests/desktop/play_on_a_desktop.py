@@ -15,23 +15,14 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-import pyatspi
+from desktop import find, within, xdotool
 
 # Orca writes what it says to its debug file; there is no speech server to say it to.
 CUSTOMIZATIONS = """import orca.debug, orca.speech
 orca.debug.debugFile.reconfigure(line_buffering=True)
 orca.speech.init = lambda *args, **kwargs: None
 """
-
-
-def within(seconds, find):
-    """What find() finds before the time is up, asked every tenth of a second, or None."""
-    deadline = time.monotonic() + seconds
-    while not (found := find()) and time.monotonic() < deadline:
-        time.sleep(0.1)
-    return found
 
 
 class Orca:
@@ -65,7 +56,7 @@ class Orca:
 
 
 def key(*names, action="key"):  # or "keydown", "keyup"
-    subprocess.run(["xdotool", action, *names], check=True)
+    xdotool(action, *names)
 
 
 def stand_in_browser(folder):
@@ -80,10 +71,7 @@ def stand_in_browser(folder):
 def press(name, role):
     """Does what a screen reader offers first on the game's element with that name and role,
     found as a screen reader finds it, over AT-SPI."""
-    def find():
-        return pyatspi.findDescendant(pyatspi.Registry.getDesktop(0),
-                                      lambda node: node.name == name and node.getRoleName() == role)
-    element = within(20, find)
+    element = within(20, lambda: find(role, name))
     assert element, f"no {role} {name!r} for a screen reader"
     element.queryAction().doAction(0)
 
