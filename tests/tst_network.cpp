@@ -382,8 +382,10 @@ private slots:
     }
 
     // The host is offered on the network while it waits, and no longer once a guest has greeted
-    // or the window closes (Disconnect: in tst_window's menu commands).
-    void offeredWhileWaiting() {
+    // or the window closes (Disconnect: in tst_window's menu commands). A game found at several
+    // addresses is joined at the one that reaches it, typed as the player would type it; only a
+    // game that speaks this one's protocol is listed.
+    void discovery() {
         for (const bool greets : {true, false}) {
             host->form->mnusubGame_Click(mnuWaitForConnection);
             QCOMPARE(host->discovery.offered, "hosthost:" + QString::number(port));
@@ -391,11 +393,6 @@ private slots:
             QTRY_COMPARE(host->discovery.offered, QString());
             init();
         }
-    }
-
-    // A game found at several addresses is joined at the one that reaches it, typed as the
-    // player would type it; only a game that speaks this one's protocol is listed.
-    void foundGames() {
         const QList<std::pair<QStringList, QString>> addresses{
             {{"fe80::1%veth0", "2001:db8::1", "10.0.0.7"}, "10.0.0.7:1007"},
             {{"fe80::1%veth0", "2001:db8::1"}, "[2001:db8::1]:1007"},

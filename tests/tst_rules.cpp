@@ -140,11 +140,8 @@ private slots:
                 const int last = reply.isEmpty() ? landing : reply.first();
                 QCOMPARE(paintedBoard(*form),
                          after + ' ' + marksExpected(after, last) + ' ' + heldArrows(*form));
-                QCOMPARE(game->dialogs.texts.value(0), won    ? alone ? "You Win"
-                                                                : red ? "Red Win"
-                                                                      : "Blue Win"
-                                                       : lost ? "You Lose"
-                                                              : "");
+                const char* result = alone ? "You Win" : red ? "Red Win" : "Blue Win";
+                QCOMPARE(game->dialogs.texts.value(0), won ? result : lost ? "You Lose" : "");
                 QCOMPARE(form->pointerShowsRed(), alone || won == red);
                 QCOMPARE(form->markerVisible(42 + last % 7), last < 35 && !won && !lost);
                 const QString column = QString::number(marker - 41), told = heard();
