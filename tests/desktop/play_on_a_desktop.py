@@ -54,6 +54,11 @@ class Orca:
         assert found, f"Orca never said {pattern!r}: {self.said()[self.heard:]}"
         return found
 
+    def after(self, name, pattern, action="key"):
+        """What Orca says, matching `pattern`, once the key is pressed."""
+        key(name, action=action)
+        return self.expect(pattern)
+
 
 def key(*names, action="key"):  # or "keydown", "keyup"
     xdotool(action, *names)
@@ -123,31 +128,25 @@ def main(binary):
         orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau, Spalte \d, Reihe 1\.$")
         choose(orca, "Zwei Spieler")
         orca.expect(r"^Tavelin frame\.$")  # the menu has given the keyboard back
-        key("4")
-        orca.expect(r"^notification Rot, Spalte 4, Reihe 1\. Blau ist am Zug\.$")
-        key("4", action="keydown")  # held down, it plays once, however often the X server repeats it
-        orca.expect(r"^notification Blau, Spalte 4, Reihe 2\. Rot ist am Zug\.$")
+        orca.after("4", r"^notification Rot, Spalte 4, Reihe 1\. Blau ist am Zug\.$")
+        # Held down, it plays once, however often the X server repeats it.
+        orca.after("4", r"^notification Blau, Spalte 4, Reihe 2\. Rot ist am Zug\.$", "keydown")
         moved = orca.heard
         # Held past the repeat delay: Orca echoes each repeat the game has been sent.
         repeated = within(20, lambda: orca.said()[moved:].count("4 ") >= 3)
         key("4", action="keyup")
         assert repeated, f"the X server never repeated the key: {orca.said()[moved:]}"
-        key("Left")
-        orca.expect(r"^Spalte 3 push button\.$")
+        orca.after("Left", r"^Spalte 3 push button\.$")
         while_held = orca.said()[moved:orca.heard]
         assert not [s for s in while_held if "notification" in s], while_held
-        key("Right")
-        orca.expect(r"^Spalte 4 push button\.$")
+        orca.after("Right", r"^Spalte 4 push button\.$")
         orca.expect(r"^2 Steine\.$")
-        key("Return")  # the keyboard's column, played twice: what it holds is read anew
-        orca.expect(r"^notification Rot, Spalte 4, Reihe 3\. Blau ist am Zug\.$")
-        key("Return")
-        orca.expect(r"^notification Blau, Spalte 4, Reihe 4\. Rot ist am Zug\.$")
-        key("KP_Enter")  # Orca's "where am I"
-        orca.expect(r"^Spalte 4 push button 4 Steine\.$")
+        # The keyboard's column, played twice: what it holds is read anew.
+        orca.after("Return", r"^notification Rot, Spalte 4, Reihe 3\. Blau ist am Zug\.$")
+        orca.after("Return", r"^notification Blau, Spalte 4, Reihe 4\. Rot ist am Zug\.$")
+        orca.after("KP_Enter", r"^Spalte 4 push button 4 Steine\.$")  # Orca's "where am I"
         for row, piece in zip(range(6, 0, -1), ["leer"] * 2 + ["blau", "rot"] * 2):
-            key("Down")  # down the board, each row read whole
-            orca.expect(rf"^Spalte 4, Reihe {row}: {piece}\.$")
+            orca.after("Down", rf"^Spalte 4, Reihe {row}: {piece}\.$")  # down, row by row
         for column in "1212121":  # Red's four, heard before the result
             key(column)
             told = orca.expect(r"^notification (.*)$")[1]
@@ -163,10 +162,8 @@ def main(binary):
 
         # The About box: modal, a screen reader's call into the game would wait. One link is
         # reached with Tab and followed from the keyboard, the other pressed over AT-SPI.
-        key("alt+b")
-        orca.expect(r"^Über dialog ")
-        key("Tab")
-        orca.expect(r"^E-MAIL: tavelin@example\.org link\.$")
+        orca.after("alt+b", r"^Über dialog ")
+        orca.after("Tab", r"^E-MAIL: tavelin@example\.org link\.$")
         key("Return")
         assert within(20, lambda: opened("mailto:tavelin@example.org"))
         press("WEB: tavelin.example.org", "link")
