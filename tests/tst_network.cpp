@@ -411,74 +411,65 @@ private slots:
 
     // Where a session cannot begin, it is told (or the player cancelled) and play goes back to
     // one player. Host and guest move to the fallback port from a reserved one, unless the
-    // player chose the port or typed one.
-    void startingASession_data() {
-        QTest::addColumn<bool>("hosting");
-        QTest::addColumn<QString>("typed"); // by the guest; %1 the usual port, %2 the fallback
-        QTest::addColumn<bool>("fallbackOffered");
-        QTest::addColumn<QString>("ports"); // on the host's side: "busy", "reserved", or both;
-                                            // "silent": the host accepts and says nothing;
-                                            // "playing": it has a guest already
-        QTest::addColumn<QString>("told");
-        const auto row = [](const char* name, bool hosting, const char* typed, bool fallback,
-                            const char* ports, const char* told) {
-            QTest::newRow(name) << hosting << QString(typed) << fallback << QString(ports)
-                                << QString(told);
-        };
-        row("refused", false, "127.0.0.1:%1", true, "", "Cannot connect to 127.0.0.1:");
-        row("a host already playing", false, "127.0.0.1:%2", true, "playing",
-            "Cannot connect to 127.0.0.1:%2: The other side is already playing");
-        row("a host that never greets", false, "127.0.0.1:%1", true, "silent",
-            "sent nothing in time");
-        row("cancelled", false, "-", true, "", "");
-        row("no port typed: the fallback", false, " 127.0.0.1 ", true, "", "");
-        row("IPv6, with a port", false, "[::1]:%2", true, "", "");
-        row("no address", false, "[::1]2000", true, "", "is no address to connect to");
-        row("port in use", true, "", false, "busy", "Cannot wait for a connection on port %1");
-        row("reserved port: the fallback", true, "", true, "reserved", "");
-        row("chosen port reserved", true, "", false, "reserved", "reserved for the administrator");
-        row("reserved, fallback busy", true, "", true, "reserved busy", "on port %2:");
-    }
+    // player chose the port or typed one. Each row: hosting or connecting, what the guest types
+    // ("-": cancels; %1 the usual port, %2 the fallback), whether a fallback port is offered,
+    // the ports on the host's side ("busy", "reserved", or both; "silent": the host accepts and
+    // says nothing; "playing": it has a guest already), and what the player is told.
     void startingASession() {
-        QFETCH(bool, hosting);
-        QFETCH(QString, typed);
-        QFETCH(bool, fallbackOffered);
-        QFETCH(QString, ports);
-        QFETCH(QString, told);
-        const quint16 fallback = freePort();
-        const auto withPorts = [&](QString text) {
-            return text.replace("%1", QString::number(port))
-                .replace("%2", QString::number(fallback));
-        };
-        TestGame side(port, fallbackOffered ? std::optional(fallback) : std::nullopt);
-        TestGame hostOnFallback(fallback); // for a guest to reach
-        QTcpServer occupant;               // of the fallback port where the usual one is reserved
-        const bool reserved = ports.contains("reserved");
-        QVERIFY(!(ports.contains("busy") || ports == "silent") ||
-                occupant.listen(QHostAddress::Any, reserved ? fallback : port));
-        side.sockets.privilegedPorts = {reserved ? port : quint16{0}};
-        QTcpSocket peer;
-        if (hosting) {
-            side.form->mnusubGame_Click(mnuWaitForConnection);
-            QVERIFY(waitFor([&] {
-                return side.sockets.listenedOn.contains(fallback) || inOnePlayerMode(*side.form);
-            }));
-            peer.connectToHost(QHostAddress::LocalHost, fallback);
-            peer.write("peer\n");
-        } else {
-            hostOnFallback.form->mnusubGame_Click(mnuWaitForConnection);
-            if (ports == "playing") { // with a guest of its own
+        const QList<std::tuple<bool, QString, bool, QString, QString>> rows{
+            {false, "127.0.0.1:%1", true, "", "Cannot connect to 127.0.0.1:"},
+            {false, "127.0.0.1:%2", true, "playing",
+             "Cannot connect to 127.0.0.1:%2: The other side is already playing"},
+            {false, "127.0.0.1:%1", true, "silent", "sent nothing in time"},
+            {false, "-", true, "", ""},
+            {false, " 127.0.0.1 ", true, "", ""}, // no port typed: the fallback
+            {false, "[::1]:%2", true, "", ""},
+            {false, "[::1]2000", true, "", "is no address to connect to"},
+            {true, "", false, "busy", "Cannot wait for a connection on port %1"},
+            {true, "", true, "reserved", ""},                                // the fallback
+            {true, "", false, "reserved", "reserved for the administrator"}, // chosen port
+            {true, "", true, "reserved busy", "on port %2:"}};
+        for (const auto& [hosting, typed, fallbackOffered, ports, told] : rows) {
+            const quint16 fallback = freePort();
+            const auto withPorts = [&](QString text) {
+                return text.replace("%1", QString::number(port))
+                    .replace("%2", QString::number(fallback));
+            };
+            const QByteArray where = (typed + '|' + ports + '|' + told).toUtf8();
+            TestGame side(port, fallbackOffered ? std::optional(fallback) : std::nullopt);
+            TestGame hostOnFallback(fallback); // for a guest to reach
+            QTcpServer occupant; // of the fallback port where the usual one is reserved
+            const bool reserved = ports.contains("reserved");
+            QVERIFY(!(ports.contains("busy") || ports == "silent") ||
+                    occupant.listen(QHostAddress::Any, reserved ? fallback : port));
+            side.sockets.privilegedPorts = {reserved ? port : quint16{0}};
+            QTcpSocket peer;
+            const auto greet = [&] {
                 peer.connectToHost(QHostAddress::LocalHost, fallback);
                 peer.write("peer\n");
-                QVERIFY(waitFor([&] { return greeted(*hostOnFallback.form); }));
+            };
+            if (hosting) {
+                side.form->mnusubGame_Click(mnuWaitForConnection);
+                QVERIFY(waitFor([&] {
+                    return side.sockets.listenedOn.contains(fallback) ||
+                           inOnePlayerMode(*side.form);
+                }));
+                greet();
+            } else {
+                hostOnFallback.form->mnusubGame_Click(mnuWaitForConnection);
+                if (ports == "playing") { // with a guest of its own
+                    greet();
+                    QVERIFY(waitFor([&] { return greeted(*hostOnFallback.form); }));
+                }
+                side.dialogs.answers = {typed == "-" ? QString() : withPorts(typed)};
+                side.form->mnusubGame_Click(mnuConnectToOpponent);
             }
-            side.dialogs.answers = {typed == "-" ? QString() : withPorts(typed)};
-            side.form->mnusubGame_Click(mnuConnectToOpponent);
+            QVERIFY(waitFor([&] { return greeted(*side.form) || inOnePlayerMode(*side.form); }));
+            QVERIFY2(greeted(*side.form) == (told.isEmpty() && typed != "-") &&
+                         side.dialogs.texts.size() == (told.isEmpty() ? 0 : 1) &&
+                         side.dialogs.texts.value(0).contains(withPorts(told)),
+                     where + ": " + side.dialogs.texts.join(',').toUtf8());
         }
-        QVERIFY(waitFor([&] { return greeted(*side.form) || inOnePlayerMode(*side.form); }));
-        QCOMPARE(greeted(*side.form), told.isEmpty() && typed != "-");
-        QCOMPARE(side.dialogs.texts.size(), told.isEmpty() ? 0 : 1);
-        QVERIFY(side.dialogs.texts.value(0).contains(withPorts(told)));
     }
 };
 
