@@ -31,17 +31,6 @@ bool greeted(const Form1& form) {
     return form.AwaitingGreeting == False && !inOnePlayerMode(form);
 }
 
-// The machine's IPv4 addresses on interfaces that are up, loopback aside.
-QStringList upAddresses() {
-    QStringList found;
-    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
-            found << address.toString();
-        }
-    }
-    return found;
-}
-
 // Runs the event loop until `condition` holds, for 5 s at most. Between rounds the loop sleeps
 // until something happens, the deadline at the latest: the properties below wait thousands of
 // times, mostly for a moment.
@@ -180,7 +169,12 @@ private slots:
         host->sockets.answerHeld();
         QTRY_VERIFY(address.text() != "IP Address ");
         const QString shown = address.text().section(' ', 2).section(':', 0, 0);
-        const QStringList reachable = upAddresses();
+        QStringList reachable; // the addresses of interfaces that are up, loopback aside
+        for (const QHostAddress& up : QNetworkInterface::allAddresses()) {
+            if (up.protocol() == QAbstractSocket::IPv4Protocol && !up.isLoopback()) {
+                reachable << up.toString();
+            }
+        }
         QVERIFY2(reachable.isEmpty() ? shown == "127.0.1.1" : reachable.contains(shown),
                  qPrintable(shown + " of " + reachable.join(' ')));
         // The system's resolver gives the first IPv4 address, in network byte order.
@@ -378,15 +372,16 @@ private slots:
             QTRY_COMPARE(host->discovery.offered, QString());
             init();
         }
-        const QList<std::pair<QStringList, QString>> addresses{
-            {{"fe80::1%veth0", "2001:db8::1", "10.0.0.7"}, "10.0.0.7:1007"},
-            {{"fe80::1%veth0", "2001:db8::1"}, "[2001:db8::1]:1007"},
-            {{"fe80::1%veth0"}, "[fe80::1%veth0]:1007"},
-            {{"fe80::1"}, ""}}; // reaches nothing without its interface
+        const QList<std::pair<QString, QString>> addresses{
+            {"fe80::1%veth0 2001:db8::1 10.0.0.7", "10.0.0.7:1007"},
+            {"fe80::1%veth0 2001:db8::1", "[2001:db8::1]:1007"},
+            {"fe80::1%veth0", "[fe80::1%veth0]:1007"},
+            {"fe80::1", ""}}; // reaches nothing without its interface
         for (const auto& [found, typed] : addresses) {
             QList<QHostAddress> hosts;
-            std::transform(found.begin(), found.end(), std::back_inserter(hosts),
-                           [](const QString& text) { return QHostAddress(text); });
+            for (const QString& text : found.split(' ')) {
+                hosts << QHostAddress(text);
+            }
             QCOMPARE(addressToType(hosts, 1007), typed);
         }
         QList<QByteArray> txt = gameTxtRecord(); // its strings may come in any order
