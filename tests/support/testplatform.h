@@ -148,12 +148,9 @@ struct TestGame {
     explicit TestGame(quint16 port = NetworkSettings::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt,
                       std::chrono::milliseconds quiet = greetingQuiet)
-        : form(std::make_unique<Form1>(Platform{dialogs,
-                                                random,
-                                                urls,
-                                                sockets,
-                                                discovery,
-                                                {port, fallbackPort, greetingLimit, quiet}})) {
+        : form(std::make_unique<Form1>(
+              Platform{dialogs, random, urls, sockets, discovery,
+                       NetworkSettings{port, fallbackPort, greetingLimit, quiet}})) {
         form->setStyle(&still);
     }
 
