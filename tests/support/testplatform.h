@@ -30,9 +30,9 @@ namespace tavelin::test {
 // would be up, the game's reactions to the peer wait, as they do for a real one.
 class RecordingDialogs final : public Dialogs {
 public:
-    void msgBox(const QString& text, Style style, const QString& title) override {
+    void msgBox(const QString& text, Style style, const QString& /*title*/) override {
         texts.append(text);
-        looks.append({style, title});
+        looks.append(style);
         if (whileShown) {
             const HandlerGate::ModalScope shown;
             whileShown();
@@ -43,10 +43,10 @@ public:
         return answers.isEmpty() ? defaultText : answers.takeFirst();
     }
 
-    QStringList texts;                      // of each message box, in order
-    QList<std::pair<Style, QString>> looks; // its style and title
-    QStringList answers;                    // once they run out, the default text
-    std::function<void()> whileShown;       // runs while a message box would be up
+    QStringList texts;                // of each message box, in order
+    QList<Style> looks;               // its style
+    QStringList answers;              // once they run out, the default text
+    std::function<void()> whileShown; // runs while a message box would be up
 };
 
 // Hands out the values it is given, in order; 0 once they run out.
@@ -148,12 +148,9 @@ struct TestGame {
     explicit TestGame(quint16 port = NetworkSettings::defaultPort,
                       std::optional<quint16> fallbackPort = std::nullopt,
                       std::chrono::milliseconds quiet = greetingQuiet)
-        : form(std::make_unique<Form1>(Platform{dialogs,
-                                                random,
-                                                urls,
-                                                sockets,
-                                                discovery,
-                                                {port, fallbackPort, greetingLimit, quiet}})) {
+        : form(std::make_unique<Form1>(
+              Platform{dialogs, random, urls, sockets, discovery,
+                       NetworkSettings{port, fallbackPort, greetingLimit, quiet}})) {
         form->setStyle(&still);
     }
 
