@@ -110,14 +110,18 @@ private slots:
     // line is drawn through (else the piece is marked as the last), the board painted is the board
     // held, and a screen reader hears the move with the column it fills and the four it makes.
     // Between two players the winner's colour stays on the pointer to open the next game. Once a
-    // game is over, clicks play nothing. The first game is a draw, and heard as one.
+    // game is over, clicks play nothing. The first game is a draw, and heard as one. Each game
+    // starts on an empty board, its mode checked in the menu.
     void randomGames() {
         const QString drawn = "020000101111414222232333343644545556666565";
         for (int played = 0; played < 600; ++played) {
             const bool alone = played >= 300; // against the computer
-            form->mnusubGame_Click(played == 0     ? mnuTwoPlayers
-                                   : played == 300 ? mnuOnePlayer
-                                                   : mnuNew);
+            // As the player chooses, check marks too; the second game chooses two players again.
+            form->mnusubGame().trigger(played < 2      ? mnuTwoPlayers
+                                       : played == 300 ? mnuOnePlayer
+                                                       : mnuNew);
+            QCOMPARE(menuState(*form) + ' ' + boardText(*form),
+                     (alone ? "0 3* 4 7 8 9- " : "0 3 4* 7 8 9- ") + QString(42, '.'));
             int move = 0;
             const auto nextMarker = [&] {
                 return played == 0 && move < 42 ? 42 + drawn.at(move++).digitValue()
