@@ -62,6 +62,12 @@ int landingCell(const QString& cells, int column) {
     return -1;
 }
 
+// The column a piece dropped into `column` goes to: it, or the next open one to its right, round
+// the board's edge. The board has an open column.
+int openFrom(const QString& cells, int column) {
+    return landingCell(cells, column) >= 0 ? column : openFrom(cells, (column + 1) % 7);
+}
+
 // The cells where `piece` would complete a line with its next move.
 Cells winningCells(const QString& cells, QChar piece) {
     Cells wins;
@@ -160,10 +166,7 @@ private slots:
                     const Cells wins = winningCells(expected, 'B');
                     const Cells wanted = wins.isEmpty() ? winningCells(expected, 'R') : wins;
                     // With nothing to win or block, the column drawn, or the next open one right.
-                    int column = int(std::floor(double(random) * 7));
-                    while (landingCell(expected, column) < 0) {
-                        column = (column + 1) % 7;
-                    }
+                    const int column = openFrom(expected, int(std::floor(double(random) * 7)));
                     QVERIFY2(after.at(last) == 'B' && last == landingCell(expected, last % 7) &&
                                  (opening ||
                                   (wanted.isEmpty() ? last % 7 == column : wanted.contains(last))),
@@ -213,14 +216,13 @@ private slots:
                          qPrintable(cells));
                 ++landed[placed.first() % 7];
             }
-            for (int column = 0, share = 0; column < 7; ++column, share = 0) {
-                // its own draws, and those of the full columns to its left
-                while (landingCell(cells, column) >= 0 &&
-                       (share == 0 || landingCell(cells, (column - share + 7) % 7) < 0)) {
-                    ++share;
-                }
-                const double expected = draws * share / 7.0;
-                chiSquare += share == 0 ? 0 : std::pow(landed.at(column) - expected, 2) / expected;
+            QList<double> expected(7); // its own draws, and those of the full columns to its left
+            for (int drawn = 0; drawn < 7; ++drawn) {
+                expected[openFrom(cells, drawn)] += draws / 7.0;
+            }
+            for (int column = 0; column < 7; ++column) {
+                const double share = expected.at(column);
+                chiSquare += share == 0 ? 0 : std::pow(landed.at(column) - share, 2) / share;
                 freedom += share == 0 ? 0 : 1;
             }
             --freedom;

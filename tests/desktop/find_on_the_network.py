@@ -86,8 +86,7 @@ class Side:
         self.click("menu item", "Game")
         self.click("menu item", item)
 
-    def texts(self, role):
-        return sorted(o.name for o in objects(role))
+    texts = staticmethod(lambda role: sorted(o.name for o in objects(role)))
 
     def serve(self):
         for line in sys.stdin:
