@@ -5,7 +5,6 @@
 #include "support/testplatform.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/menuitemarray.h"
-#include "toolkit/picturebox.h"
 #include "window/narrator.h"
 
 #include <QCoreApplication>
