@@ -5,7 +5,6 @@
 #include "support/testplatform.h"
 #include "toolkit/clockrandom.h"
 #include "toolkit/menuitemarray.h"
-#include "toolkit/picturebox.h"
 #include "window/narrator.h"
 
 #include <QCoreApplication>
@@ -62,6 +61,12 @@ int landingCell(const QString& cells, int column) {
     return -1;
 }
 
+// The column a piece dropped into `column` goes to: it, or the next open one to its right, round
+// the board's edge. The board has an open column.
+int openFrom(const QString& cells, int column) {
+    return landingCell(cells, column) >= 0 ? column : openFrom(cells, (column + 1) % 7);
+}
+
 // The cells where `piece` would complete a line with its next move.
 Cells winningCells(const QString& cells, QChar piece) {
     Cells wins;
@@ -110,14 +115,18 @@ private slots:
     // line is drawn through (else the piece is marked as the last), the board painted is the board
     // held, and a screen reader hears the move with the column it fills and the four it makes.
     // Between two players the winner's colour stays on the pointer to open the next game. Once a
-    // game is over, clicks play nothing. The first game is a draw, and heard as one.
+    // game is over, clicks play nothing. The first game is a draw, and heard as one. Each game
+    // starts on an empty board, its mode checked in the menu.
     void randomGames() {
         const QString drawn = "020000101111414222232333343644545556666565";
         for (int played = 0; played < 600; ++played) {
             const bool alone = played >= 300; // against the computer
-            form->mnusubGame_Click(played == 0     ? mnuTwoPlayers
-                                   : played == 300 ? mnuOnePlayer
-                                                   : mnuNew);
+            // As the player chooses, check marks too; the second game chooses two players again.
+            form->mnusubGame().trigger(played < 2      ? mnuTwoPlayers
+                                       : played == 300 ? mnuOnePlayer
+                                                       : mnuNew);
+            QCOMPARE(menuState(*form) + ' ' + boardText(*form),
+                     (alone ? "0 3* 4 7 8 9- " : "0 3 4* 7 8 9- ") + QString(42, '.'));
             int move = 0;
             const auto nextMarker = [&] {
                 return played == 0 && move < 42 ? 42 + drawn.at(move++).digitValue()
@@ -156,10 +165,7 @@ private slots:
                     const Cells wins = winningCells(expected, 'B');
                     const Cells wanted = wins.isEmpty() ? winningCells(expected, 'R') : wins;
                     // With nothing to win or block, the column drawn, or the next open one right.
-                    int column = int(std::floor(double(random) * 7));
-                    while (landingCell(expected, column) < 0) {
-                        column = (column + 1) % 7;
-                    }
+                    const int column = openFrom(expected, int(std::floor(double(random) * 7)));
                     QVERIFY2(after.at(last) == 'B' && last == landingCell(expected, last % 7) &&
                                  (opening ||
                                   (wanted.isEmpty() ? last % 7 == column : wanted.contains(last))),
@@ -209,14 +215,13 @@ private slots:
                          qPrintable(cells));
                 ++landed[placed.first() % 7];
             }
-            for (int column = 0, share = 0; column < 7; ++column, share = 0) {
-                // its own draws, and those of the full columns to its left
-                while (landingCell(cells, column) >= 0 &&
-                       (share == 0 || landingCell(cells, (column - share + 7) % 7) < 0)) {
-                    ++share;
-                }
-                const double expected = draws * share / 7.0;
-                chiSquare += share == 0 ? 0 : std::pow(landed.at(column) - expected, 2) / expected;
+            QList<double> expected(7); // its own draws, and those of the full columns to its left
+            for (int drawn = 0; drawn < 7; ++drawn) {
+                expected[openFrom(cells, drawn)] += draws / 7.0;
+            }
+            for (int column = 0; column < 7; ++column) {
+                const double share = expected.at(column);
+                chiSquare += share == 0 ? 0 : std::pow(landed.at(column) - share, 2) / share;
                 freedom += share == 0 ? 0 : 1;
             }
             --freedom;

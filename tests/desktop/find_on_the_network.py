@@ -13,7 +13,6 @@ import os
 import shutil
 import subprocess
 import sys
-import time
 
 from desktop import click, find, objects, within, xdotool
 
@@ -81,15 +80,13 @@ class Side:
 
     click = staticmethod(click)  # where the player sees it
 
-    def key(self, *names):
-        xdotool("key", *names)
+    key = staticmethod(lambda *names: xdotool("key", *names))
 
     def choose(self, item):
         self.click("menu item", "Game")
         self.click("menu item", item)
 
-    def texts(self, role):
-        return sorted(o.name for o in objects(role))
+    texts = staticmethod(lambda role: sorted(o.name for o in objects(role)))
 
     def serve(self):
         for line in sys.stdin:
@@ -121,38 +118,38 @@ class Test:
         print(json.dumps(request), file=self.sides[name].stdin, flush=True)
         return json.loads(self.sides[name].stdout.readline())
 
-    def listed(self):
-        return self.ask("beta", "texts", "list item")  # only the prompt's list has items
-
-    def until_listed(self, entries=(ENTRY,), seconds=3):
-        """Seconds from now until the guest's prompt lists these entries."""
-        start = time.monotonic()
-        assert within(seconds, lambda: self.listed() == list(entries)), self.listed()
-        return time.monotonic() - start
-
     def run(self):
-        self.ask("beta", "choose", "Connect to Opponent")
-        self.ask("alpha", "choose", "Waiting for Connection")
-        self.until_listed()
-        self.ask("alpha", "choose", "Disconnect")
-        self.until_listed([])
-        self.ask("alpha", "choose", "Waiting for Connection")
-        self.until_listed()
-        self.ask("beta", "click", "text", "Input IP Address to Connect")
-        self.ask("beta", "key", "Tab", "End", "Return")  # from the address down to the entry
+        alpha, beta = (lambda *request, name=name: self.ask(name, *request) for name in SIDES)
+
+        def until(seconds, side, role, seen):
+            """Until seen() holds of the names `side` shows in `role`, within the seconds."""
+            assert within(seconds, lambda: seen(side("texts", role))), side("texts", role)
+
+        def until_listed(*entries, seconds=3):  # only the prompt's list has items
+            until(seconds, beta, "list item", lambda items: items == list(entries))
+
+        beta("choose", "Connect to Opponent")
+        alpha("choose", "Waiting for Connection")
+        until_listed(ENTRY)
+        alpha("choose", "Disconnect")
+        until_listed()
+        alpha("choose", "Waiting for Connection")
+        until_listed(ENTRY)
+        beta("click", "text", "Input IP Address to Connect")
+        beta("key", "Tab", "End", "Return")  # from the address down to the entry
         played = "Column 4, row 1: red"  # by the host, clicking until the greetings are through
-        assert within(10, lambda: self.ask("alpha", "click", "push button", "Column 4") or
-                      played in self.ask("alpha", "texts", "table cell"))
-        assert within(10, lambda: played in self.ask("beta", "texts", "table cell"))
-        self.ask("beta", "stop_avahi")
-        self.ask("beta", "choose", "Disconnect")
-        self.ask("beta", "choose", "Connect to Opponent")
-        assert within(2, lambda: UNSEARCHABLE in self.ask("beta", "texts", "label"))
-        self.ask("alpha", "click", "push button", "OK")  # "Disconnected"
-        self.ask("alpha", "choose", "Waiting for Connection")
-        self.ask("beta", "start_avahi")  # the prompt searches once the daemon is there
-        self.until_listed(seconds=10)
-        assert UNSEARCHABLE not in self.ask("beta", "texts", "label")
+        assert within(10, lambda: alpha("click", "push button", "Column 4") or
+                      played in alpha("texts", "table cell"))
+        until(10, beta, "table cell", lambda cells: played in cells)
+        beta("stop_avahi")
+        beta("choose", "Disconnect")
+        beta("choose", "Connect to Opponent")
+        until(2, beta, "label", lambda labels: UNSEARCHABLE in labels)
+        alpha("click", "push button", "OK")  # "Disconnected"
+        alpha("choose", "Waiting for Connection")
+        beta("start_avahi")  # the prompt searches once the daemon is there
+        until_listed(ENTRY, seconds=10)
+        assert UNSEARCHABLE not in beta("texts", "label")
         print("found on the network, played, and told when discovery is unavailable")
 
     def close(self):

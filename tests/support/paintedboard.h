@@ -9,25 +9,17 @@
 #include <QString>
 #include <QTest>
 
-#include <chrono>
-
 namespace tavelin::test {
-
-// Lets the event loop run until no piece is falling on the window any more, for at most
-// `limit`: only then is what is painted the board the game holds.
-inline bool waitForLanding(const Form1& form,
-                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-    const auto* falls = form.findChild<PieceFalls*>();
-    return QTest::qWaitFor([falls] { return !falls->falling(); }, static_cast<int>(limit.count()));
-}
 
 // The board as a person sees it, read from the pixels of the whole window, in three words: each
 // cell's piece in board notation ('R' red, 'B' blue, '.' empty, '?' anything else); what is drawn
 // over each cell's centre ('W' the gold of a line of four, 'L' the dot on the piece placed last,
 // '.' nothing); and over each column 'N' where the arrow shows, else 'u' (a hidden marker looks as
-// white as a plain one). Read once no piece is falling any more.
+// white as a plain one). Read once no piece is falling any more: only then is what is painted
+// the board the game holds.
 inline QString paintedBoard(const Form1& form) {
-    if (!waitForLanding(form)) {
+    const auto* falls = form.findChild<PieceFalls*>();
+    if (!QTest::qWaitFor([falls] { return !falls->falling(); })) {
         return QStringLiteral("still falling");
     }
     QWidget* window = form.Image1(0).window();
