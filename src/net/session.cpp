@@ -137,7 +137,7 @@ void Form1::Disconnect() {
 
 // A session that cannot begin is told with its reason, never left standing as "Waiting...".
 void Form1::ReportSessionFailure(const QString& text) {
-    platform_.dialogs.msgBox(text, Dialogs::Style::Exclamation);
+    ShowMessage(text, Dialogs::Style::Exclamation);
     Disconnect();
 }
 

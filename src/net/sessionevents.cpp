@@ -87,7 +87,7 @@ void Form1::HandleReceivedText(const QString& text) {
         return;
     }
     if (ReceivedText == QLatin1String("50")) {
-        platform_.dialogs.msgBox(tr("Disconnected"));
+        ShowMessage(tr("Disconnected"));
         mnusubGame_Click(mnuDisconnect);
         return;
     }
@@ -135,7 +135,7 @@ void Form1::LoseConnection(PeerConnection::Ending ending, const QString& reason)
         ReportConnectFailure(reason);
         break;
     case PeerConnection::Ending::Lost:
-        platform_.dialogs.msgBox(tr("Disconnected"));
+        ShowMessage(tr("Disconnected"));
         Disconnect();
         break;
     }

@@ -38,19 +38,18 @@ int Form1::Lobyte(std::int16_t wParam) {
 Bool16 Form1::SocketsInitialize() {
     SocketLibrary::StartupInfo info;
     if (platform_.sockets.startup(version1_1, info) != 0) {
-        platform_.dialogs.msgBox(tr("Winsock Not Responting"), Dialogs::Style::Exclamation,
-                                 tr("ERROR"));
+        ShowMessage(tr("Winsock Not Responting"), Dialogs::Style::Exclamation, tr("ERROR"));
         return False;
     }
     constexpr int minSockets = 1;
     if (info.maxSockets < minSockets) {
-        platform_.dialogs.msgBox(tr("Want Winsock at less = %1").arg(minSockets));
+        ShowMessage(tr("Want Winsock at less = %1").arg(minSockets));
         return False;
     }
     const int major = Lobyte(info.version);
     const int minor = Hibyte(info.version);
     if (major < 1 || (major == 1 && minor < 1)) {
-        platform_.dialogs.msgBox(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
+        ShowMessage(tr("Version Sockets = %1.%2Too Lo").arg(major).arg(minor));
         return False;
     }
     return True;
@@ -58,8 +57,7 @@ Bool16 Form1::SocketsInitialize() {
 
 void Form1::SocketsCeanup() {
     if (platform_.sockets.cleanup() != 0) {
-        platform_.dialogs.msgBox(tr("Winsock Not Responting"), Dialogs::Style::Exclamation,
-                                 tr("ERROR"));
+        ShowMessage(tr("Winsock Not Responting"), Dialogs::Style::Exclamation, tr("ERROR"));
     }
 }
 
@@ -71,8 +69,7 @@ std::optional<QByteArray> Form1::OpenSessionForHostName() {
     }
     std::array<char, hostNameLength> buffer{};
     if (platform_.sockets.hostName(buffer.data(), hostNameLength) == -1) {
-        platform_.dialogs.msgBox(
-            tr("Windows Sockets Error : %1").arg(platform_.sockets.lastError()));
+        ShowMessage(tr("Windows Sockets Error : %1").arg(platform_.sockets.lastError()));
         SocketsCeanup();
         return std::nullopt;
     }
@@ -115,8 +112,7 @@ void Form1::GetIPAddress() {
 // only when there is none.
 void Form1::TakeIPAddress(std::optional<QByteArray> address) {
     if (!address) {
-        platform_.dialogs.msgBox(tr("Windows Not Responting"), Dialogs::Style::Exclamation,
-                                 tr("ERROR"));
+        ShowMessage(tr("Windows Not Responting"), Dialogs::Style::Exclamation, tr("ERROR"));
         return;
     }
     if (isLoopback(*address)) {

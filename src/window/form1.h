@@ -4,6 +4,7 @@
 #include "net/peerconnection.h"
 #include "net/tcpsocketcontrol.h"
 #include "rules/linewindows.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/heldkeys.h"
 #include "toolkit/picture.h"
 #include "toolkit/picturebox.h"
@@ -188,6 +189,9 @@ private:
     void MoveToOpenColumn(int step);
     void FocusMarker(int marker);
     void FocusCell(int cell);
+    // Every message box of the game: a screen reader hears what led to it before the box.
+    void ShowMessage(const QString& text, Dialogs::Style style = Dialogs::Style::Plain,
+                     const QString& title = {});
     // A game's result, told after the moves that led to it.
     void ShowResult(const QString& text);
     // The screen lets a piece just played fall into its cell.

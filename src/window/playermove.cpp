@@ -89,9 +89,13 @@ void Form1::PlayTwoPlayerMove(int Index) {
     }
 }
 
-void Form1::ShowResult(const QString& text) {
+void Form1::ShowMessage(const QString& text, Dialogs::Style style, const QString& title) {
     narrator_->tellNoted();
-    platform_.dialogs.msgBox(text);
+    platform_.dialogs.msgBox(text, style, title);
+}
+
+void Form1::ShowResult(const QString& text) {
+    ShowMessage(text);
     pieceFalls_->finish(); // the last piece may have fallen behind the box: it is in place now
 }
 
