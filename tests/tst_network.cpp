@@ -360,7 +360,7 @@ private slots:
     }
 
     // The host is offered on the network while it waits, and no longer once a guest has greeted
-    // or the window closes (Disconnect: in tst_window's menu commands). A game found at several
+    // or the window closes (Disconnect: in tst_window's menu property). A game found at several
     // addresses is joined at the one that reaches it, typed as the player would type it; only a
     // game that speaks this one's protocol is listed.
     void discovery() {

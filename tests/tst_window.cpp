@@ -50,37 +50,47 @@ void collectTexts(QAccessibleInterface* node, QStringList& texts) {
 }
 
 // What a screen reader reads of the board where it is not what the board holds: each cell in
-// table order, row by row from the top, then each marker with what its column holds.
+// table order, row by row from the top, then each marker with what its column holds, offered
+// in its row only while it is on show.
 QStringList misread(Form1& form) {
     static const QStringList holds{"empty",    "1 piece",  "2 pieces", "3 pieces",
                                    "4 pieces", "5 pieces", "full"};
     static const QHash<QChar, QString> colours{{'R', "red"}, {'B', "blue"}, {'.', "empty"}};
     const QString board = boardText(form);
     QAccessibleInterface* table = accessible(form.Image1(0))->parent();
+    QAccessibleInterface* markers = accessible(*form.Image1(42).parentWidget());
     QStringList wrong;
     if (table->tableInterface()->rowCount() != 6 || table->tableInterface()->columnCount() != 7) {
         wrong << "not a table of 6 rows and 7 columns";
     }
+    int offered = 0; // markers on show so far
     for (int index = 0; index < 49; ++index) {
         const int row = index / 7; // from the top; the markers come after the table
         const int column = index % 7;
         const QChar piece = board.at(std::max(5 - row, 0) * 7 + column);
         const auto pieces = std::ranges::count_if(
             std::views::iota(0, 6), [&](int up) { return board.at(up * 7 + column) != '.'; });
-        QAccessibleInterface* read = index < 42 ? table->tableInterface()->cellAt(row, column)
-                                                : accessible(form.Image1(index));
-        const QString meant = index >= 42
-                                  ? QString("Column %1|%2").arg(column + 1).arg(holds.at(pieces))
-                                  : QString("Column %1, row %2: %3|")
-                                        .arg(column + 1)
-                                        .arg(6 - row)
-                                        .arg(colours.value(piece));
+        const bool cell = index < 42;
+        QAccessibleInterface* read =
+            cell ? table->tableInterface()->cellAt(row, column) : accessible(form.Image1(index));
+        const QString meant = cell ? QString("Column %1, row %2: %3|")
+                                         .arg(column + 1)
+                                         .arg(6 - row)
+                                         .arg(colours.value(piece))
+                                   : QString("Column %1|%2").arg(column + 1).arg(holds.at(pieces));
         const QString said =
             read->text(QAccessible::Name) + '|' + read->text(QAccessible::Description);
-        if (said != meant || (index < 42 && (table->child(index) != read ||
-                                             read->tableCellInterface()->rowIndex() != row))) {
+        const int place = !cell                         ? markers->indexOfChild(read)
+                          : table->child(index) == read ? index
+                                                        : -1;
+        const int meantPlace = cell ? index : form.markerVisible(index) ? offered++ : -1;
+        if (said != meant || place != meantPlace ||
+            (cell && read->tableCellInterface()->rowIndex() != row)) {
             wrong << said;
         }
+    }
+    if (markers->childCount() != offered) {
+        wrong << "a marker not on show offered";
     }
     return wrong;
 }
@@ -158,50 +168,54 @@ private slots:
         QVERIFY(form->FirstComputerMove == True && form->ComputerTurn == False);
     }
 
-    void menuCommands_data() {
-        QTest::addColumn<Items>("commands"); // chosen in turn; the board is set before the last
-        QTest::addColumn<QString>("menu");   // as menuState() writes it
-        QTest::addColumn<bool>("newGame");
-        const auto row = [](const char* name, Items commands, const char* menu, bool newGame) {
-            QTest::newRow(name) << commands << QString(menu) << newGame;
+    // Whatever the player chooses from the Game menu, in any order, headings and separators too,
+    // the menu shows the mode in force checked and greys what cannot be chosen in it: a
+    // session's mode locks the others, and New, until Disconnect. A mode chosen anew, even the
+    // one checked, starts a new game; a session's mode chosen again, or anything greyed, changes
+    // nothing. Only a waiting host listens and is offered on the network, only a session has a
+    // status line, and a session given up, even one still connecting, leaves no socket behind.
+    void menuFollowsTheMode() {
+        static const QHash<int, QString> menus{{mnuOnePlayer, "0 3* 4 7 8 9-"},
+                                               {mnuTwoPlayers, "0 3 4* 7 8 9-"},
+                                               {mnuWaitForConnection, "0- 3- 4- 7* 8- 9"},
+                                               {mnuConnectToOpponent, "0- 3- 4- 7- 8* 9"}};
+        const Items normal{mnuNew, mnuOnePlayer, mnuTwoPlayers, mnuWaitForConnection,
+                           mnuConnectToOpponent};
+        const auto inSession = [](int mode) {
+            return mode == mnuWaitForConnection || mode == mnuConnectToOpponent;
         };
-        const char* waiting = "0- 3- 4- 7* 8- 9";
-        const char* connecting = "0- 3- 4- 7- 8* 9";
-        const char* onePlayer = "0 3* 4 7 8 9-";
-        row("wait", {mnuWaitForConnection}, waiting, true);
-        row("wait twice", {mnuWaitForConnection, mnuWaitForConnection}, waiting, false);
-        row("disabled items do nothing", {mnuWaitForConnection, mnuTwoPlayers}, waiting, false);
-        row("connect", {mnuTwoPlayers, mnuConnectToOpponent}, connecting, true);
-        // Until the peer has greeted, there is nobody to start a new game with.
-        row("new while connecting", {mnuConnectToOpponent, mnuNew}, connecting, false);
-        row("disconnect while waiting", {mnuWaitForConnection, mnuDisconnect}, onePlayer, true);
-        row("disconnect while connecting", {mnuConnectToOpponent, mnuDisconnect}, onePlayer, true);
-        row("headings and separators", {1, 2, 5, 6}, onePlayer, false);
-    }
-    void menuCommands() {
-        QFETCH(Items, commands);
-        QFETCH(QString, menu);
-        QFETCH(bool, newGame);
-        for (const int command : commands.mid(0, commands.size() - 1)) {
+        std::mt19937 engine(35);
+        int mode = mnuOnePlayer;
+        for (int step = 0; step < 400; ++step) {
+            const QByteArray where = QByteArray::number(step);
+            const int command = int(engine() % 10);
+            const bool anew = inSession(mode) ? command == mnuDisconnect : normal.contains(command);
+            setBoard(*form, "RB");
+            form->setMouseIcon(form->imgBico);
+            form->ComputerTurn = form->GameActive = False;
             form->mnusubGame().trigger(command); // as the player chooses: check marks too
+            mode = !anew || command == mnuNew ? mode
+                   : command == mnuDisconnect ? mnuOnePlayer
+                                              : command;
+            const bool waits = mode == mnuWaitForConnection;
+            const bool session = inSession(mode);
+            const bool localGame = anew && !session; // a session's game waits for the greetings
+            QVERIFY2(menuState(*form) == menus[mode], where);
+            QVERIFY2(boardText(*form) == (anew ? QString(42, '.') : "RB" + QString(40, '.')),
+                     where);
+            // A mode chosen lets the computer answer again; New leaves that as it was.
+            QVERIFY2(form->GameActive == toBool16(localGame) &&
+                         form->ComputerTurn == toBool16(localGame && command != mnuNew),
+                     where);
+            QVERIFY2(form->pointerShowsRed() == (anew && (waits || mode == mnuOnePlayer)), where);
+            QVERIFY2((form->wsListen.state() == TcpSocketControl::State::Listening) == waits &&
+                         game->discovery.offered.isEmpty() == !waits &&
+                         form->Label1().text().isEmpty() == !session,
+                     where);
+            // Still connecting, the refusal would come; given up, nothing is left of it.
+            QTRY_VERIFY2(
+                mode == mnuConnectToOpponent || qApp->findChildren<QTcpSocket*>().isEmpty(), where);
         }
-        setBoard(*form, "RB");
-        form->setMouseIcon(form->imgBico);
-        form->ComputerTurn = form->GameActive = False;
-        form->mnusubGame().trigger(commands.last());
-        QCOMPARE(menuState(*form), menu);
-        QCOMPARE(boardText(*form), newGame ? QString(42, '.') : "RB" + QString(40, '.'));
-        const bool waits = menu.contains("7*");
-        const bool networked = waits || menu.contains("8*");
-        const bool localGame = newGame && !networked; // a session's game waits for the greetings
-        QCOMPARE(form->ComputerTurn, localGame ? True : False);
-        QCOMPARE(form->GameActive, localGame ? True : False);
-        QCOMPARE(form->pointerShowsRed(), newGame && (waits || menu.contains("3*")));
-        QCOMPARE(form->wsListen.state() == TcpSocketControl::State::Listening, waits);
-        QCOMPARE(game->discovery.offered.isEmpty(), !waits); // offered on the network
-        QCOMPARE(form->Label1().text().isEmpty(), !networked);
-        // A connection given up, even one still being made, leaves no socket behind.
-        QTRY_VERIFY(qApp->findChildren<QTcpSocket*>().isEmpty());
     }
 
     // However a player mixes keys and the pointer, the keyboard is where the player expects it,
@@ -429,25 +443,6 @@ private slots:
                 }
             }
         }
-    }
-
-    // The board is a table of named cells, read row by row from the top as it is seen, and the
-    // markers are its columns with what each holds: read as the board stands whenever asked,
-    // after a screen reader's press as much as after a board set up (after keys: the property
-    // above). Pressing
-    // a marker plays as a click does, and only the markers on show are offered.
-    void screenReaderReadsAndPlaysTheBoard() {
-        const Translations english({"C"}); // "1 piece"
-        setBoard(*form, "RB.....R");
-        QAccessibleInterface* marker = accessible(form->Image1(45));
-        marker->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(boardText(*form).count('B'), 2); // and the computer's reply
-        QCOMPARE(misread(*form), QStringList());
-        setBoard(*form, QString("RB.....BR.....").repeated(3));
-        QCOMPARE(misread(*form), QStringList());
-        QCOMPARE(marker->parent()->childCount(), 5);
-        QCOMPARE(marker->parent()->child(0)->text(QAccessible::Name), QString("Column 3"));
-        QCOMPARE(marker->parent()->indexOfChild(marker), 1);
     }
 };
 
