@@ -90,17 +90,15 @@ class Side:
 class Test:
     def __init__(self, game):
         self.sides = {name: subprocess.Popen(
-            ["unshare", "--net", "--mount", "--uts", "--pid", "--fork", "--mount-proc",
-             "--propagation", "private", sys.executable, os.path.abspath(__file__), "--side",
-             name, game], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-            for name in SIDES}
+            "unshare --net --mount --uts --pid --fork --mount-proc --propagation private".split()
+            + [sys.executable, os.path.abspath(__file__), "--side", name, game],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True) for name in SIDES}
         alpha, beta = self.sides.values()
         machine = os.readlink("/proc/self/ns/net")  # where the veth pair must never be made
         assert within(10, lambda: all(os.readlink(f"/proc/{side.pid}/ns/net") != machine
                                       for side in (alpha, beta)))
-        subprocess.run(["nsenter", f"--net=/proc/{alpha.pid}/ns/net", "ip", "link", "add",
-                        "veth-alpha", "type", "veth", "peer", "name", "veth-beta", "netns",
-                        str(beta.pid)], check=True)
+        subprocess.run(f"nsenter --net=/proc/{alpha.pid}/ns/net ip link add veth-alpha type veth "
+                       f"peer name veth-beta netns {beta.pid}".split(), check=True)
 
     def ask(self, name, *request):
         print(json.dumps(request), file=self.sides[name].stdin, flush=True)
@@ -140,10 +138,6 @@ class Test:
         assert UNSEARCHABLE not in beta("texts", "label")
         print("found on the network, played, and told when discovery is unavailable")
 
-    def close(self):
-        for side in self.sides.values():
-            side.communicate(timeout=20)
-
 
 def main(play=Test.run, skipped=77):
     if sys.argv[1] == "--side":
@@ -158,7 +152,8 @@ def main(play=Test.run, skipped=77):
     try:
         play(test)
     finally:
-        test.close()
+        for side in test.sides.values():  # its requests over, each side ends
+            side.communicate(timeout=20)
 
 
 if __name__ == "__main__":
