@@ -35,7 +35,6 @@ def find(role, name):
 def click(role, name):
     """A click where the player sees it."""
     import pyatspi
-    target = within(10, lambda: find(role, name))
-    box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    box = within(10, lambda: find(role, name)).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     xdotool("mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
             "click", "1")

@@ -39,16 +39,18 @@ class Side:
         assert within(10, lambda: link in dict(socket.if_nameindex()).values())
         self.answers = os.fdopen(os.dup(1), "w")  # what the tools it runs print goes to stderr
         os.dup2(2, 1)
-        for command in ("mount -t tmpfs tmpfs /run", "mount -t tmpfs tmpfs /tmp",
+        for command in ("mount -t tmpfs -o mode=700 tmpfs /run", "mount -t tmpfs tmpfs /tmp",
                         f"hostname {name}", "ip link set lo up", f"ip link set {link} up",
                         f"ip addr add {SIDES[name]}/24 dev {link}"):
             subprocess.run(command.split(), check=True)
         pathlib.Path("/run/hosts").write_text(f"{SIDES[name]} {name}\n")  # its own name
         subprocess.run(["mount", "--bind", "/run/hosts", "/etc/hosts"], check=True)
         pathlib.Path("/run/avahi.conf").write_text(AVAHI_CONFIG.format(name=name, link=link))
+        # Its home and runtime folder are private too, /run mounted for its owner alone, as D-Bus
+        # and Qt want of a runtime folder: its AT-SPI bus listens there.
         os.environ.update(DISPLAY=":0", DBUS_SYSTEM_BUS_ADDRESS=f"unix:path={SYSTEM_BUS}",
                           DBUS_SESSION_BUS_ADDRESS=f"unix:path={SESSION_BUS}",
-                          HOME="/tmp", XDG_RUNTIME_DIR="/run",  # where its AT-SPI bus listens
+                          HOME="/tmp", XDG_RUNTIME_DIR="/run",
                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANGUAGE="")
         self.start(["Xvfb", ":0", "-nolisten", "tcp", "-screen", "0", "800x600x24"],
                    ["dbus-daemon", "--nofork", "--session", f"--address=unix:path={SYSTEM_BUS}"],
@@ -59,8 +61,7 @@ class Side:
         assert within(30, lambda: find("frame", "Tavelin")), "the game never showed"
 
     def start(self, *commands):
-        self.processes += [subprocess.Popen(command, stdout=subprocess.DEVNULL,
-                                            stderr=subprocess.DEVNULL) for command in commands]
+        self.processes += [subprocess.Popen(command) for command in commands]
 
     def start_avahi(self):
         self.start(["avahi-daemon", "-f", "/run/avahi.conf", "--no-drop-root", "--no-chroot",
