@@ -23,11 +23,9 @@ def objects(role, root=None):
     if root is None:
         return [o for app in pyatspi.Registry.getDesktop(0)
                 if app and app.name == "tavelin" for o in objects(role, app)]
-    found = [root] if root.getRoleName() == role else []
-    for child in root:
-        if child and child.getState().contains(pyatspi.STATE_SHOWING):
-            found += objects(role, child)
-    return found
+    showing = [c for c in root if c and c.getState().contains(pyatspi.STATE_SHOWING)]
+    below = [o for child in showing for o in objects(role, child)]
+    return [root] + below if root.getRoleName() == role else below
 
 
 def find(role, name):
@@ -37,7 +35,6 @@ def find(role, name):
 def click(role, name):
     """A click where the player sees it."""
     import pyatspi
-    target = within(10, lambda: find(role, name))
-    box = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    box = within(10, lambda: find(role, name)).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     xdotool("mousemove", "--sync", str(box.x + box.width // 2), str(box.y + box.height // 2),
             "click", "1")

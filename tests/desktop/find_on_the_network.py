@@ -3,14 +3,17 @@
 
 Each side is a network, mount and host-name namespace of its own, joined to the other by a veth
 pair with private addresses: nothing is sent to any other network. Each has its own system bus
-and Avahi daemon under a private /run, its own X server and session bus, and the game; the test
-drives the games with the mouse and the keyboard and reads them through AT-SPI, as assistive
-technology does. A process namespace of its own ends whatever a side started along with it.
+and Avahi daemon under a private /run, its own X server, session bus and home under a private
+/tmp, and the game; the test drives the games with the mouse and the keyboard and reads them
+through AT-SPI, as assistive technology does. A process namespace of its own ends whatever a
+side started along with it.
 
 Usage: find_on_the_network.py GAME   (as root; skipped, with a note, otherwise)"""
 import json
 import os
+import pathlib
 import shutil
+import socket
 import subprocess
 import sys
 
@@ -19,59 +22,50 @@ from desktop import click, find, objects, within, xdotool
 SIDES = {"alpha": "10.36.0.1", "beta": "10.36.0.2"}  # the host's, then the guest's
 ENTRY = "alpha at 10.36.0.1:1007"  # the host, as the guest's prompt lists it
 UNSEARCHABLE = "Games on the network cannot be searched for now."
-SYSTEM_BUS, SESSION_BUS = "unix:path=/run/system_bus", "unix:path=/tmp/session_bus"
-BUS_CONFIG = f"<busconfig><type>system</type><listen>{SYSTEM_BUS}</listen>" \
-    '<auth>EXTERNAL</auth><policy context="default"><allow user="*"/><allow own="*"/>' + "".join(
-        f'<allow {way}_type="{kind}"/>' for way in ("send", "receive")
-        for kind in ("method_call", "signal", "method_return", "error")) + "</policy></busconfig>"
+# Where a side's X server and buses listen. Its system bus is a dbus-daemon with the session
+# bus's configuration, which lets every client own and call any name, Avahi's too.
+X_SERVER, SYSTEM_BUS, SESSION_BUS = "/tmp/.X11-unix/X0", "/run/system_bus", "/tmp/session_bus"
 AVAHI_CONFIG = "[server]\nhost-name={name}\nallow-interfaces={link}\nratelimit-burst=1000\n" \
     "[wide-area]\nenable-wide-area=no\n[publish]\npublish-workstation=no\npublish-hinfo=no\n"
 
 
 class Side:
-    """One side, run in its namespaces by this same script: it sets itself up, then does what
-    the test asks, one JSON line in and one out."""
+    """One side, run in its namespaces by this same script: once the test has given it its end of
+    the veth pair, it sets itself up, then does what the test asks, one JSON line in and one out.
+    What it started ends with its process namespace when it is done."""
 
     def __init__(self, name, game):
-        self.name, self.link, self.game, self.processes = name, f"veth-{name}", game, []
-        for folder in ("/run", "/tmp"):
-            subprocess.run(["mount", "-t", "tmpfs", "tmpfs", folder], check=True)
-        subprocess.run(["hostname", name], check=True)
+        link, self.processes = f"veth-{name}", []
+        assert within(10, lambda: link in dict(socket.if_nameindex()).values())
         self.answers = os.fdopen(os.dup(1), "w")  # what the tools it runs print goes to stderr
         os.dup2(2, 1)
-        os.environ.update(DBUS_SYSTEM_BUS_ADDRESS=SYSTEM_BUS,
-                          DBUS_SESSION_BUS_ADDRESS=SESSION_BUS,
-                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANGUAGE="")
-
-    def start(self, processes, **options):
-        quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
-        self.processes += [subprocess.Popen(args, **quiet, **options) for args in processes]
-
-    def connect(self):
-        """Once the test has given this side its end of the veth pair."""
-        for command in ("link set lo up", f"addr add {SIDES[self.name]}/24 dev {self.link}",
-                        f"link set {self.link} up"):
-            subprocess.run(["ip", *command.split()], check=True)
-        for path, text in (("/run/hosts", f"{SIDES[self.name]} {self.name}\n"),  # its own name
-                           ("/run/dbus.conf", BUS_CONFIG),
-                           ("/run/avahi.conf", AVAHI_CONFIG.format(**vars(self)))):
-            with open(path, "w") as file:
-                file.write(text)
+        for command in ("mount -t tmpfs -o mode=700 tmpfs /run", "mount -t tmpfs tmpfs /tmp",
+                        f"hostname {name}", "ip link set lo up", f"ip link set {link} up",
+                        f"ip addr add {SIDES[name]}/24 dev {link}"):
+            subprocess.run(command.split(), check=True)
+        pathlib.Path("/run/hosts").write_text(f"{SIDES[name]} {name}\n")  # its own name
         subprocess.run(["mount", "--bind", "/run/hosts", "/etc/hosts"], check=True)
-        read, write = os.pipe()
-        self.start([["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-screen", "0",
-                     "800x600x24"]], pass_fds=[write])
-        os.environ["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-        self.start([["dbus-daemon", "--nofork", "--config-file=/run/dbus.conf"],
-                    ["dbus-daemon", "--nofork", "--session", f"--address={SESSION_BUS}"]])
-        assert within(10, lambda: os.path.exists("/run/system_bus"))
+        pathlib.Path("/run/avahi.conf").write_text(AVAHI_CONFIG.format(name=name, link=link))
+        # Its home and runtime folder are private too, /run mounted for its owner alone, as D-Bus
+        # and Qt want of a runtime folder: its AT-SPI bus listens there.
+        os.environ.update(DISPLAY=":0", DBUS_SYSTEM_BUS_ADDRESS=f"unix:path={SYSTEM_BUS}",
+                          DBUS_SESSION_BUS_ADDRESS=f"unix:path={SESSION_BUS}",
+                          HOME="/tmp", XDG_RUNTIME_DIR="/run",
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANGUAGE="")
+        self.start(["Xvfb", ":0", "-nolisten", "tcp", "-screen", "0", "800x600x24"],
+                   ["dbus-daemon", "--nofork", "--session", f"--address=unix:path={SYSTEM_BUS}"],
+                   ["dbus-daemon", "--nofork", "--session", f"--address=unix:path={SESSION_BUS}"])
+        assert within(10, lambda: all(map(os.path.exists, (X_SERVER, SYSTEM_BUS, SESSION_BUS))))
         self.start_avahi()
-        self.start([[self.game, "-platform", "xcb"]])
+        self.start([game, "-platform", "xcb"])
         assert within(30, lambda: find("frame", "Tavelin")), "the game never showed"
 
+    def start(self, *commands):
+        self.processes += [subprocess.Popen(command) for command in commands]
+
     def start_avahi(self):
-        self.start([["avahi-daemon", "-f", "/run/avahi.conf", "--no-drop-root", "--no-chroot",
-                     "--no-rlimits"]])
+        self.start(["avahi-daemon", "-f", "/run/avahi.conf", "--no-drop-root", "--no-chroot",
+                    "--no-rlimits"])
         self.avahi = self.processes[-1]
 
     def stop_avahi(self):
@@ -90,29 +84,22 @@ class Side:
 
     def serve(self):
         for line in sys.stdin:
-            request = json.loads(line)
-            answer = getattr(self, request[0])(*request[1:])
-            print(json.dumps(answer), file=self.answers, flush=True)
-        for process in reversed(self.processes):
-            process.terminate()
+            request, *arguments = json.loads(line)
+            print(json.dumps(getattr(self, request)(*arguments)), file=self.answers, flush=True)
 
 
 class Test:
     def __init__(self, game):
-        script = os.path.abspath(__file__)
         self.sides = {name: subprocess.Popen(
-            ["unshare", "--net", "--mount", "--uts", "--pid", "--fork", "--mount-proc",
-             "--propagation", "private", sys.executable,
-             script, "--side", name, game], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-            text=True) for name in SIDES}
+            "unshare --net --mount --uts --pid --fork --mount-proc --propagation private".split()
+            + [sys.executable, os.path.abspath(__file__), "--side", name, game],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True) for name in SIDES}
         alpha, beta = self.sides.values()
-        within(10, lambda: all(os.readlink(f"/proc/{p.pid}/ns/net") != os.readlink(
-            "/proc/self/ns/net") for p in (alpha, beta)))
-        subprocess.run(["nsenter", f"--net=/proc/{alpha.pid}/ns/net", "ip", "link", "add",
-                        "veth-alpha", "type", "veth", "peer", "name", "veth-beta", "netns",
-                        str(beta.pid)], check=True)
-        for name in SIDES:
-            self.ask(name, "connect")
+        machine = os.readlink("/proc/self/ns/net")  # where the veth pair must never be made
+        assert within(10, lambda: all(os.readlink(f"/proc/{side.pid}/ns/net") != machine
+                                      for side in (alpha, beta)))
+        subprocess.run(f"nsenter --net=/proc/{alpha.pid}/ns/net ip link add veth-alpha type veth "
+                       f"peer name veth-beta netns {beta.pid}".split(), check=True)
 
     def ask(self, name, *request):
         print(json.dumps(request), file=self.sides[name].stdin, flush=True)
@@ -152,25 +139,22 @@ class Test:
         assert UNSEARCHABLE not in beta("texts", "label")
         print("found on the network, played, and told when discovery is unavailable")
 
-    def close(self):
-        for side in self.sides.values():
-            side.communicate(timeout=20)
-
 
 def main(play=Test.run, skipped=77):
     if sys.argv[1] == "--side":
         Side(sys.argv[2], sys.argv[3]).serve()
         return
     needed = ["unshare", "nsenter", "ip", "avahi-daemon", "dbus-daemon", "Xvfb", "xdotool"]
-    if os.geteuid() != 0 or subprocess.run(["unshare", "--net", "true"]).returncode != 0 or \
-            not all(map(shutil.which, needed)):
+    if os.geteuid() != 0 or not all(map(shutil.which, needed)) or \
+            subprocess.run(["unshare", "--net", "true"]).returncode != 0:
         print(f"skipped: needs root, network namespaces and {', '.join(needed)}")
         sys.exit(skipped)
     test = Test(sys.argv[1])
     try:
         play(test)
     finally:
-        test.close()
+        for side in test.sides.values():  # its requests over, each side ends
+            side.communicate(timeout=20)
 
 
 if __name__ == "__main__":

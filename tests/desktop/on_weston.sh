@@ -5,9 +5,6 @@
 export XDG_RUNTIME_DIR="$(mktemp -d)" WAYLAND_DISPLAY=wayland-tavelin QT_QPA_PLATFORM=wayland
 weston --backend=headless-backend.so --use-pixman --idle-time=0 --socket="$WAYLAND_DISPLAY" &
 trap 'kill $! 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-tries=300
-until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
-    tries=$((tries - 1)) && [ "$tries" -gt 0 ] || { echo "weston did not start" >&2; exit 1; }
-    sleep 0.1
-done
+timeout 30 sh -c 'until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do sleep 0.1; done' ||
+    { echo "weston did not start" >&2; exit 1; }
 "$@"
