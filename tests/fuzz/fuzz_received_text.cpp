@@ -50,8 +50,7 @@ bool soundBoard(const Form1& form) {
 
 // Hands the arrival to the connection and lets the game react to all it made of it.
 void deliver(PeerConnection& connection, QByteArray& arrival) {
-    connection.receive(QString::fromLatin1(arrival));
-    arrival.clear();
+    connection.receive(QString::fromLatin1(std::exchange(arrival, {})));
     do {
         QCoreApplication::processEvents();
     } while (HandlerGate::hasWaitingEvents());
