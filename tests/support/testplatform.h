@@ -17,11 +17,11 @@
 #include <QProxyStyle>
 #include <QStringList>
 #include <QTcpServer>
-#include <QTest>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <utility>
 
 namespace tavelin::test {
@@ -203,13 +203,9 @@ using Cells = QList<int>;
 
 // The cells whose content differs between two boards in that notation.
 inline Cells changedCells(const QString& before, const QString& after) {
-    Cells changed;
-    for (int cell = 0; cell < board::cellCount; ++cell) {
-        if (before.at(cell) != after.at(cell)) {
-            changed.append(cell);
-        }
-    }
-    return changed;
+    auto changed = std::views::iota(0, board::cellCount) |
+                   std::views::filter([&](int cell) { return before.at(cell) != after.at(cell); });
+    return {changed.begin(), changed.end()};
 }
 
 // The Game menu's commands as the player sees them, and a screen reader is told them: each
