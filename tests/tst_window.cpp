@@ -111,11 +111,12 @@ class TestWindow : public QObject {
 
     // The board's element that assistive technology is told has the focus, or -1.
     int focusedElement() const {
-        const auto elements = std::views::iota(0, 49);
-        const auto focused = std::ranges::find_if(elements, [&](int element) {
-            return accessible(form->Image1(element))->state().focused;
-        });
-        return focused == elements.end() ? -1 : *focused;
+        for (int element = 0; element < 49; ++element) {
+            if (accessible(form->Image1(element))->state().focused) {
+                return element;
+            }
+        }
+        return -1;
     }
     // Where the keyboard goes from `at` (-1: nowhere yet) with `key`, as the player expects.
     int keyboardAfter(int at, Qt::Key key) const {
@@ -382,7 +383,7 @@ private slots:
             about->Command1().click();
         });
         form->mnuAbout_Click(); // returns once OK has closed the box
-        const QUrl web(QString(project::homepage)), mail("mailto:" + QString(project::email));
+        const QUrl web{QString(project::homepage)}, mail{"mailto:" + QString(project::email)};
         QCOMPARE(game->urls.opened, QList<QUrl>({web, mail}));
         QVERIFY(game->dialogs.texts.value(0).endsWith("\ntavelin@example.org"));
     }

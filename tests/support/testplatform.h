@@ -21,7 +21,6 @@
 
 #include <functional>
 #include <memory>
-#include <ranges>
 #include <utility>
 
 namespace tavelin::test {
@@ -203,9 +202,13 @@ using Cells = QList<int>;
 
 // The cells whose content differs between two boards in that notation.
 inline Cells changedCells(const QString& before, const QString& after) {
-    auto changed = std::views::iota(0, board::cellCount) |
-                   std::views::filter([&](int cell) { return before.at(cell) != after.at(cell); });
-    return {changed.begin(), changed.end()};
+    Cells changed;
+    for (int cell = 0; cell < board::cellCount; ++cell) {
+        if (before.at(cell) != after.at(cell)) {
+            changed.append(cell);
+        }
+    }
+    return changed;
 }
 
 // The Game menu's commands as the player sees them, and a screen reader is told them: each
