@@ -17,7 +17,6 @@
 #include <QProxyStyle>
 #include <QStringList>
 #include <QTcpServer>
-#include <QTest>
 #include <QUrl>
 
 #include <functional>
