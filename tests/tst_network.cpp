@@ -6,7 +6,6 @@
 #include "support/testplatform.h"
 #include "toolkit/label.h"
 #include "toolkit/picturebox.h"
-#include "window/narrator.h"
 
 #include <QMessageBox>
 #include <QNetworkInterface>
@@ -122,9 +121,8 @@ class TestNetwork : public QObject {
                 form.Image1_Click(marker); // the host's move, where its column is open
             }
         }
-        QCoreApplication::sendPostedEvents(); // what is to be told once the game is back
         return QStringList{form.Label1().text(), boardText(form), host->dialogs.texts.join(','),
-                           form.findChild<Notice*>()->accessibleName()}
+                           heard(form)}
             .join('|');
     }
 

@@ -13,7 +13,6 @@
 #include "toolkit/picturebox.h"
 #include "toolkit/qtdialogs.h"
 #include "toolkit/translations.h"
-#include "window/narrator.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -174,12 +173,6 @@ class TestWindow : public QObject {
     std::unique_ptr<TestGame> game;
     Form1* form = nullptr;
     std::mt19937 engine; // seeded anew for each test, so that each can be run alone
-
-    // What a screen reader was told last, once the game is back in the event loop.
-    QString heard() const {
-        QCoreApplication::sendPostedEvents();
-        return form->findChild<Notice*>()->accessibleName();
-    }
 
     int randomOpenMarker() {
         Cells open;
@@ -559,7 +552,7 @@ private slots:
                 QCOMPARE(game->dialogs.texts.value(0), won ? result : lost ? "You Lose" : "");
                 QCOMPARE(form->pointerShowsRed(), alone || won == red);
                 QCOMPARE(form->markerVisible(42 + last % 7), last < 35 && !won && !lost);
-                const QString column = QString::number(marker - 41), told = heard();
+                const QString column = QString::number(marker - 41), told = heard(*form);
                 QVERIFY2(told.startsWith(QString("%1, column %2, row %3.")
                                              .arg(red ? "Red" : "Blue", column)
                                              .arg(landing / 7 + 1)) &&
@@ -581,7 +574,7 @@ private slots:
             const QString over = boardText(*form);
             form->Image1_Click(45);
             QVERIFY(boardText(*form) == over &&
-                    (played != 300 || heard().endsWith("The board is full: a draw.")));
+                    (played != 300 || heard(*form).endsWith("The board is full: a draw.")));
         }
     }
     // With no rule to play, the computer's column is drawn from the game's own random sequence,

@@ -9,6 +9,7 @@
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
 #include "window/form1.h"
+#include "window/narrator.h"
 #include "window/platform.h"
 
 #include <QAccessible>
@@ -196,6 +197,12 @@ inline QString boardText(const Form1& form) {
                                                           : '.';
     }
     return text;
+}
+
+// What a screen reader was told last, once the game is back in the event loop.
+inline QString heard(const Form1& form) {
+    QCoreApplication::sendPostedEvents();
+    return form.findChild<Notice*>()->accessibleName();
 }
 
 using Cells = QList<int>;
