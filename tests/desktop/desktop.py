@@ -18,12 +18,14 @@ def xdotool(*arguments):
 
 
 def objects(role, root=None):
-    """The game's showing accessible objects of this role, below `root`."""
+    """The game's showing accessible objects of this role ("push button", "link"), below `root`.
+    The role is compared as a constant: its name differs between versions of AT-SPI ("button")."""
     import pyatspi  # once the session bus is there
     if root is None:
         return [o for app in pyatspi.Registry.getDesktop(0)
                 if app and app.name == "tavelin" for o in objects(role, app)]
-    found = [root] if root.getRoleName() == role else []
+    found = [root] if root.getRole() == getattr(pyatspi, "ROLE_" + role.upper().replace(" ", "_")) \
+        else []
     for child in root:
         if child and child.getState().contains(pyatspi.STATE_SHOWING):
             found += objects(role, child)
