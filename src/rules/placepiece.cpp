@@ -11,6 +11,7 @@ namespace tavelin {
 // when it fills the board.
 void Form1::PlacePiece(int cell, CellContent colour) {
     setCell(cell, colour);
+    tellColumnChanged(Image1(board::markerAbove(cell)));
     ShowFall(cell, colour);
     markLastPiece(cell);
     narrator_->note(pieceSentence(cell, colour));

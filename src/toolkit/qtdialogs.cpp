@@ -23,6 +23,13 @@ void QtDialogs::msgBox(const QString& text, Style style, const QString& title) {
                     titleOrDefault(title), text, QMessageBox::Ok, windowInFront(owner_));
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // an address in it can be copied
+    // A screen reader is told the box's text in its name, after the title: both Orcas say an
+    // alert's name, and leave out a label whose text the name holds. As a label alone it was
+    // not said by Orca 51, which skips labels that can take the focus (a selectable one can) or
+    // have fewer than three words ("Rot gewinnt"); as the box's description as well, Orca 43
+    // said it twice.
+    box.setAccessibleName(
+        box.windowTitle().isEmpty() ? text : box.windowTitle() + QStringLiteral(": ") + text);
     HandlerGate::runModal(box);
 }
 

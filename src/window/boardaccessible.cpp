@@ -262,6 +262,16 @@ void installBoardAccessibility() {
     Q_UNUSED(installed);
 }
 
+void tellCellChanged(QWidget& cell) {
+    QAccessibleEvent name(&cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+}
+
+void tellColumnChanged(QWidget& marker) {
+    QAccessibleEvent contents(&marker, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&contents);
+}
+
 QString cellName(int cell, CellContent content) {
     const QString name = content == CellContent::Red    ? Board::tr("Column %1, row %2: red")
                          : content == CellContent::Blue ? Board::tr("Column %1, row %2: blue")

@@ -112,6 +112,7 @@ void Form1::buildMenu() {
 
 void Form1::setCell(int cell, CellContent content) {
     Image1(cell).setPicture(picture(content));
+    tellCellChanged(Image1(cell));
 }
 
 bool Form1::markerVisible(int marker) const {

@@ -2,6 +2,7 @@
 #include "toolkit/label.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
+#include "window/boardaccessible.h"
 #include "window/form1.h"
 #include "window/narrator.h"
 
@@ -25,6 +26,7 @@ void Form1::NewGame() {
     clearMarks();
     narrator_->forgetNoted(); // nothing of the last game is left to tell
     for (const int marker : board::markers) {
+        tellColumnChanged(Image1(marker));
         showMarker(marker);
     }
     GameActive = True;

@@ -18,14 +18,16 @@ def xdotool(*arguments):
 
 
 def objects(role, root=None):
-    """The game's showing accessible objects of this role, below `root`."""
+    """The game's showing accessible objects of this role ("push button", "link"), below `root`.
+    The role is compared as a constant: its name differs between versions of AT-SPI ("button")."""
     import pyatspi  # once the session bus is there
     if root is None:
         return [o for app in pyatspi.Registry.getDesktop(0)
                 if app and app.name == "tavelin" for o in objects(role, app)]
+    wanted = getattr(pyatspi, "ROLE_" + role.upper().replace(" ", "_"))
     showing = [c for c in root if c and c.getState().contains(pyatspi.STATE_SHOWING)]
     below = [o for child in showing for o in objects(role, child)]
-    return [root] + below if root.getRoleName() == role else below
+    return [root] + below if root.getRole() == wanted else below
 
 
 def find(role, name):
