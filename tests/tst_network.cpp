@@ -4,6 +4,7 @@
 #include "net/dnssdrecords.h"
 #include "support/paintedboard.h"
 #include "support/testplatform.h"
+#include "toolkit/handlergate.h"
 #include "toolkit/label.h"
 #include "toolkit/picturebox.h"
 
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 using namespace tavelin;

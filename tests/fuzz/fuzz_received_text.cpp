@@ -6,6 +6,7 @@
 // the board is one that play can leave. Nothing the harness keeps grows from one input to the
 // next.
 #include "support/testplatform.h"
+#include "toolkit/handlergate.h"
 #include "toolkit/menuitemarray.h"
 
 #include <QApplication>

@@ -4,7 +4,6 @@
 #include "net/nodiscovery.h"
 #include "net/socketlibrary.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/handlergate.h"
 #include "toolkit/menuitemarray.h"
 #include "toolkit/randomsequence.h"
 #include "toolkit/urlopener.h"
@@ -20,23 +19,18 @@
 #include <QTcpServer>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
 #include <utility>
 
 namespace tavelin::test {
 
-// Records every box instead of showing it, and answers input boxes from a script. While a box
-// would be up, the game's reactions to the peer wait, as they do for a real one.
+// Records every box instead of showing it, and answers input boxes from a script. (Tests that
+// need a box up while the peer sends open a real one.)
 class RecordingDialogs final : public Dialogs {
 public:
     void msgBox(const QString& text, Style style, const QString& /*title*/) override {
         texts.append(text);
         looks.append(style);
-        if (whileShown) {
-            const HandlerGate::ModalScope shown;
-            whileShown();
-        }
     }
     QString addressBox(const QString& /*prompt*/, const QString& defaultText,
                        GameDiscovery& /*discovery*/) override {
@@ -46,7 +40,6 @@ public:
     QStringList texts;                // of each message box, in order
     QList<Style> looks;               // its style
     QStringList answers;              // once they run out, the default text
-    std::function<void()> whileShown; // runs while a message box would be up
 };
 
 // Hands out the values it is given, in order; 0 once they run out.
@@ -97,7 +90,6 @@ public:
     }
     std::optional<QByteArray> reachableAddress() override { return system_.reachableAddress(); }
     std::optional<ListenRefusal> listen(QTcpServer& server, quint16 port) override {
-        listenedOn.append(port);
         if (privilegedPorts.contains(port)) {
             return ListenRefusal{true, QStringLiteral("Permission denied")};
         }
@@ -111,7 +103,6 @@ public:
     QList<AddressAnswer> held;
     int sessionsOpen = 0;
     QList<quint16> privilegedPorts;
-    QList<quint16> listenedOn;
 
 private:
     PosixSocketLibrary system_;
