@@ -117,6 +117,7 @@ class Test:
 
         beta("choose", "Connect to Opponent")
         alpha("choose", "Waiting for Connection")
+        until(5, alpha, "label", lambda labels: "IP Address 10.36.0.1" in labels)  # by its name
         until_listed(ENTRY)
         alpha("choose", "Disconnect")
         until_listed()
