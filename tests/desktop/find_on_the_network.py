@@ -43,7 +43,9 @@ class Side:
                         f"hostname {name}", "ip link set lo up", f"ip link set {link} up",
                         f"ip addr add {SIDES[name]}/24 dev {link}"):
             subprocess.run(command.split(), check=True)
-        pathlib.Path("/run/hosts").write_text(f"{SIDES[name]} {name}\n")  # its own name
+        # Its own name on loopback, as Debian's installer writes it: the address the game shows
+        # is then that of the interface that is up.
+        pathlib.Path("/run/hosts").write_text(f"127.0.1.1 {name}\n")
         subprocess.run(["mount", "--bind", "/run/hosts", "/etc/hosts"], check=True)
         pathlib.Path("/run/avahi.conf").write_text(AVAHI_CONFIG.format(name=name, link=link))
         # Its home and runtime folder are private too, /run mounted for its owner alone, as D-Bus
@@ -117,7 +119,7 @@ class Test:
 
         beta("choose", "Connect to Opponent")
         alpha("choose", "Waiting for Connection")
-        until(5, alpha, "label", lambda labels: "IP Address 10.36.0.1" in labels)  # by its name
+        until(5, alpha, "label", lambda labels: "IP Address 10.36.0.1" in labels)
         until_listed(ENTRY)
         alpha("choose", "Disconnect")
         until_listed()
