@@ -61,13 +61,12 @@ class Orca:
     def expect_all(self, *patterns):
         """What Orca says, matching each pattern, in whichever order it comes: Orca 51 says what
         takes the focus before what the game told just before it."""
-        start, found, ends = self.heard, [], []
+        start, found = self.heard, []
         for pattern in patterns:
             self.heard = start
-            found.append(self.expect(pattern))
-            ends.append(self.heard)
-        self.heard = max(ends)
-        return found
+            found.append((self.expect(pattern), self.heard))
+        self.heard = max(end for _, end in found)
+        return [match for match, _ in found]
 
     def after(self, name, pattern, action="key"):
         """What Orca says, matching `pattern`, once the key is pressed."""
@@ -79,12 +78,13 @@ def key(*names, action="key"):  # or "keydown", "keyup"
     xdotool(action, *names)
 
 
-def stand_in_browser(folder):
-    """A stand-in for the desktop's browser and mail program, found on the PATH as the real one
-    would be; what it returns tells whether it has been given an address."""
+def stand_in_browser():
+    """A stand-in for the desktop's browser and mail program, in a folder to put first on the PATH,
+    where the real one would be found; and what tells whether it has been given an address."""
+    folder = pathlib.Path(tempfile.mkdtemp())
     (folder / "xdg-open").write_text(f'#!/bin/sh\necho "$1" >> "{folder}/opened"\n')
     (folder / "xdg-open").chmod(0o755)
-    return lambda address: (folder / "opened").exists() and \
+    return folder, lambda address: (folder / "opened").exists() and \
         address in (folder / "opened").read_text().split()
 
 
@@ -136,13 +136,13 @@ def choose(orca, item):
 
 def main(binary):
     orca = Orca(pathlib.Path(tempfile.mkdtemp()))
-    folder = pathlib.Path(tempfile.mkdtemp())
-    opened = stand_in_browser(folder)
+    folder, opened = stand_in_browser()
     # A key held as a person holds it: repeated after a quarter of a second, 25 times a second,
     # whatever the X server's defaults.
     subprocess.run(["xset", "r", "rate", "250", "25"], check=True)
+    environment = os.environ | {"LANGUAGE": "de", "PATH": f"{folder}:{os.environ['PATH']}"}
     game = subprocess.Popen([binary, "-platform", "xcb", "-style", "Fusion", "-reverse"],
-                            env=os.environ | {"LANGUAGE": "de", "PATH": f"{folder}:{os.environ['PATH']}"})
+                            env=environment)
     try:
         orca.expect(r"^Screen reader on\.$", seconds=60)  # a slow start on a busy machine
         window = subprocess.run(
@@ -201,8 +201,7 @@ def main(binary):
         assert game.wait(15) == 0, "no clean exit on SIGTERM"
     finally:
         for process in (game, orca.process):
-            if process.poll() is None:
-                process.kill()
+            process.kill()  # unless it has ended
 
 
 if __name__ == "__main__":
