@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 # What the tests need beyond the game itself.
 TEST_PACKAGES = libbenchmark-dev xvfb xauth xdotool x11-apps x11-xserver-utils dbus at-spi2-core \
-    orca python3-pyatspi weston qt6-wayland avahi-daemon iproute2
+    orca python3-pyatspi weston qt6-wayland avahi-daemon avahi-utils iproute2
 
 .PHONY: game run test bench sanitize fuzz lint deb deb-clean-room deb-unstable screenshot \
     test-deps test-configure

@@ -20,11 +20,12 @@ import sys
 from desktop import click, find, objects, within, xdotool
 
 SIDES = {"alpha": "10.36.0.1", "beta": "10.36.0.2"}  # the host's, then the guest's
-ENTRY = "alpha at 10.36.0.1:1007"  # the host, as the guest's prompt lists it
+ENTRY, RENAMED = (f"alpha{suffix} at 10.36.0.1:1007" for suffix in ("", " #2"))  # as listed
 UNSEARCHABLE = "Games on the network cannot be searched for now."
 # Where a side's X server and buses listen. Its system bus is a dbus-daemon with the session
 # bus's configuration, which lets every client own and call any name, Avahi's too.
 X_SERVER, SYSTEM_BUS, SESSION_BUS = "/tmp/.X11-unix/X0", "/run/system_bus", "/tmp/session_bus"
+AVAHI = "avahi-daemon -f /run/avahi.conf --no-drop-root --no-chroot --no-rlimits".split()
 AVAHI_CONFIG = "[server]\nhost-name={name}\nallow-interfaces={link}\nratelimit-burst=1000\n" \
     "[wide-area]\nenable-wide-area=no\n[publish]\npublish-workstation=no\npublish-hinfo=no\n"
 
@@ -42,7 +43,7 @@ class Side:
     What it started ends with its process namespace when it is done."""
 
     def __init__(self, name, game):
-        link, self.processes = f"veth-{name}", []
+        link = f"veth-{name}"
         assert within(10, lambda: link in dict(socket.if_nameindex()).values())
         self.answers = os.fdopen(os.dup(1), "w")  # what the tools it runs print goes to stderr
         os.dup2(2, 1)
@@ -61,25 +62,26 @@ class Side:
                           DBUS_SESSION_BUS_ADDRESS=f"unix:path={SESSION_BUS}",
                           HOME="/tmp", XDG_RUNTIME_DIR="/run",
                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8", LANGUAGE="")
-        self.start(["Xvfb", ":0", "-nolisten", "tcp", "-screen", "0", "800x600x24"],
-                   ["dbus-daemon", "--nofork", "--session", f"--address=unix:path={SYSTEM_BUS}"],
-                   ["dbus-daemon", "--nofork", "--session", f"--address=unix:path={SESSION_BUS}"])
+        for server in ("Xvfb :0 -nolisten tcp -screen 0 800x600x24",
+                       f"dbus-daemon --nofork --session --address=unix:path={SYSTEM_BUS}",
+                       f"dbus-daemon --nofork --session --address=unix:path={SESSION_BUS}"):
+            subprocess.Popen(server.split())
         assert within(10, lambda: all(map(accepting, (X_SERVER, SYSTEM_BUS, SESSION_BUS))))
         self.start_avahi()
-        self.start([game, "-platform", "xcb"])
+        subprocess.Popen([game, "-platform", "xcb"])
         assert within(30, lambda: find("frame", "Tavelin")), "the game never showed"
 
-    def start(self, *commands):
-        self.processes += [subprocess.Popen(command) for command in commands]
-
     def start_avahi(self):
-        self.start(["avahi-daemon", "-f", "/run/avahi.conf", "--no-drop-root", "--no-chroot",
-                    "--no-rlimits"])
-        self.avahi = self.processes[-1]
+        self.avahi = subprocess.Popen(AVAHI)
 
-    def stop_avahi(self):
-        self.avahi.terminate()
-        self.avahi.wait()
+    def hold_name(self, name):  # by a program of another protocol version: no game lists it
+        self.holder = subprocess.Popen(["avahi-publish", "-s", name, "_tavelin._tcp", "1007", "txtvers=1",
+                                        "protovers=2"], stderr=subprocess.PIPE, text=True)
+        assert self.holder.stderr.readline().startswith("Established"), "the name was not held"
+
+    def stop(self, which):  # "avahi" or "holder"
+        getattr(self, which).terminate()
+        getattr(self, which).wait()
 
     click = staticmethod(click)  # where the player sees it
 
@@ -121,24 +123,28 @@ class Test:
             """Until seen() holds of the names `side` shows in `role`, within the seconds."""
             assert within(seconds, lambda: seen(side("texts", role))), side("texts", role)
 
-        def until_listed(*entries, seconds=15):  # only the prompt's list has items
-            until(seconds, beta, "list item", lambda items: items == list(entries))
+        def until_listed(*entries):  # only the prompt's list has items
+            until(15, beta, "list item", lambda items: items == list(entries))
+
+        def offered_while(holder):  # held by a program of `holder`'s machine, the name moves on
+            holder("hold_name", "alpha")
+            alpha("choose", "Waiting for Connection")
+            until_listed(RENAMED)
+            holder("stop", "holder")
 
         beta("choose", "Connect to Opponent")
-        alpha("choose", "Waiting for Connection")
+        offered_while(beta)  # met on the network while it is being claimed
         until(5, alpha, "label", lambda labels: "IP Address 10.36.0.1" in labels)
-        until_listed(ENTRY)
         alpha("choose", "Disconnect")
         until_listed()
-        alpha("choose", "Waiting for Connection")
-        until_listed(ENTRY)
+        offered_while(alpha)  # refused by the host's own daemon
         beta("click", "text", "Input IP Address to Connect")
         beta("key", "Tab", "End", "Return")  # from the address down to the entry
         played = "Column 4, row 1: red"  # by the host, clicking until the greetings are through
         assert within(10, lambda: alpha("click", "push button", "Column 4") or
                       played in alpha("texts", "table cell"))
         until(10, beta, "table cell", lambda cells: played in cells)
-        beta("stop_avahi")
+        beta("stop", "avahi")
         beta("choose", "Disconnect")
         beta("choose", "Connect to Opponent")
         until(2, beta, "label", lambda labels: UNSEARCHABLE in labels)
@@ -147,6 +153,11 @@ class Test:
         beta("start_avahi")  # the prompt searches once the daemon is there
         until_listed(ENTRY)
         assert UNSEARCHABLE not in beta("texts", "label")
+        for side in alpha, beta:  # either daemon gone: nothing stale listed; back: found anew
+            side("stop", "avahi")
+            until_listed()
+            side("start_avahi")
+            until_listed(ENTRY)
         print("found on the network, played, and told when discovery is unavailable")
 
 
@@ -154,7 +165,7 @@ def main(play=Test.run, skipped=77):
     if sys.argv[1] == "--side":
         Side(sys.argv[2], sys.argv[3]).serve()
         return
-    needed = ["unshare", "nsenter", "ip", "avahi-daemon", "dbus-daemon", "Xvfb", "xdotool"]
+    needed = "unshare nsenter ip avahi-daemon avahi-publish dbus-daemon Xvfb xdotool".split()
     if os.geteuid() != 0 or not all(map(shutil.which, needed)) or \
             subprocess.run(["unshare", "--net", "true"]).returncode != 0:
         print(f"skipped: needs root, network namespaces and {', '.join(needed)}")
