@@ -37,9 +37,9 @@ public:
         return answers.isEmpty() ? defaultText : answers.takeFirst();
     }
 
-    QStringList texts;                // of each message box, in order
-    QList<Style> looks;               // its style
-    QStringList answers;              // once they run out, the default text
+    QStringList texts;   // of each message box, in order
+    QList<Style> looks;  // its style
+    QStringList answers; // once they run out, the default text
 };
 
 // Hands out the values it is given, in order; 0 once they run out.
