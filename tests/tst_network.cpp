@@ -159,10 +159,9 @@ private slots:
         // The window does not wait for the resolver: the address line fills in when it answers.
         // (Where the name resolves to loopback, the address shown: the network test.)
         host->form->mnusubGame_Click(mnuWaitForConnection);
-        const Label& address = host->form->Label2();
-        QCOMPARE(address.text(), "IP Address ");
+        QCOMPARE(host->form->Label2().text(), "IP Address ");
         host->sockets.answerHeld();
-        QTRY_COMPARE(address.text(), "IP Address 10.0.0.7:" + QString::number(port));
+        QTRY_COMPARE(host->form->Label2().text(), "IP Address 10.0.0.7:" + QString::number(port));
     }
 
     // Whatever the players do on either side, with the network delivering between steps, the
@@ -244,13 +243,12 @@ private slots:
             {{"g\n4243", "44"}, " Connected g", "B.B....R", "|Blue, column 3, row 1."},
             {{"g\n42", "4650"}, "", "", "Disconnected|Blue, column 5, row 1."},
             {{"g\n4:", "99"}, " Connected g", "R", "| Connected g Red, column 1, row 1."}};
-        const auto uncut = [](qsizetype) { return false; };
         std::mt19937 engine(38);
         for (int random = 0; random < 30; ++random) {
             sessions.append({randomSession(engine), QString(), QString(), QString()});
         }
         for (const auto& [session, status, board, toldAndHeard] : sessions) {
-            const QString whole = play(session, uncut);
+            const QString whole = play(session, [](qsizetype) { return false; }); // uncut
             QVERIFY2(status.isNull() ||
                          whole == status + '|' + board.leftJustified(42, '.') + '|' + toldAndHeard,
                      qPrintable(whole));

@@ -159,7 +159,6 @@ Cells winningCells(const QString& cells, QChar piece) {
 }
 // Marks every text that goes through translation.
 struct MarkingTranslator final : QTranslator {
-    bool isEmpty() const override { return false; }
     QString translate(const char*, const char* source, const char*, int) const override {
         return '<' + QString::fromUtf8(source) + '>';
     }
@@ -419,17 +418,19 @@ private slots:
     // presses the other as a screen reader does.)
     void aboutBox() {
         QTimer::singleShot(0, this, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box != nullptr);
-            const auto closeOnFailure = qScopeGuard([box] { box->close(); });
-            auto* about = dynamic_cast<Form2*>(box);
+            auto* about = dynamic_cast<Form2*>(QApplication::activeModalWidget());
             QVERIFY(about != nullptr && about->windowTitle() == "About");
-            QCOMPARE(QtDialogs::windowInFront(form), box); // its boxes go over it
-            QWidget* surface = about->Label2().parentWidget();
-            pointAt(surface, about->Label2().geometry().center());
-            QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::blue));
-            pointAt(surface, QPoint(2, 2));
-            QTRY_COMPARE(about->Label2().foreColor(), QColor(Qt::black));
+            const auto closeOnFailure = qScopeGuard([about] { about->close(); });
+            QCOMPARE(QtDialogs::windowInFront(form), about); // its boxes go over it
+            const std::array<LinkLabel*, 2> links{&about->Label2(), &about->Label13()};
+            for (const QPoint at :
+                 {links[0]->geometry().center(), links[1]->geometry().center(), QPoint(2, 2)}) {
+                pointAt(links[0]->parentWidget(), at); // over one link, the other, then neither
+                for (const LinkLabel* link : links) {
+                    const bool under = link->geometry().contains(at);
+                    QTRY_COMPARE(link->foreColor(), QColor(under ? Qt::blue : Qt::black));
+                }
+            }
             QMessageBox over(about);
             over.open(); // a box over the About box: the link is not pressed under it
             const QString press = QAccessibleActionInterface::pressAction();
@@ -620,6 +621,7 @@ private slots:
         const QList<std::tuple<QString, float, int>> cases{
             {"RR.R...RRRR...BBB....B......B", 0, 17}, // a row win before a column's
             {".......B.B.....B.B.....BRB", 0, 1},     // of two rising wins, the lower one
+            {"RB.....BB.....BB.....B", 0, 28},        // of two column wins, the left one
             {"......R......R......R......R......R......R", std::nextafter(1.0F, 0.0F), 0},
             // The first reply: beside Red's piece in the middle, right for draws 0 to 50 of 100.
             {"...R", 0.505F, 4},
