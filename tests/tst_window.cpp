@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <ranges>
 
 using namespace tavelin;
 using namespace tavelin::test;
@@ -51,9 +50,9 @@ void collectTexts(QAccessibleInterface* node, QStringList& texts) {
     }
 }
 
-// What a screen reader reads of the board: the table's size, each cell in table order with the
-// row it is told the cell is in, then each marker it is offered, with what its column holds;
-// and which of them has the focus.
+// What a screen reader reads of the board: the table's size; each cell in table order with the row
+// and column it is told the cell is in, and its span; then each marker it is offered, with what its
+// column holds; and which of them has the focus.
 QStringList readOut(Form1& form) {
     QAccessibleInterface* table = accessible(form.Image1(0))->parent();
     QAccessibleInterface* markers = accessible(*form.Image1(42).parentWidget());
@@ -64,13 +63,24 @@ QStringList readOut(Form1& form) {
     const QAccessibleTableInterface* size = table->tableInterface();
     QStringList read{QString("%1x%2").arg(size->rowCount()).arg(size->columnCount())};
     for (int index = 0; index < table->childCount(); ++index) {
-        QAccessibleInterface* cell = table->child(index);
-        read << QString::number(cell->tableCellInterface()->rowIndex()) + ' ' + said(cell);
+        const QAccessibleTableCellInterface* cell = table->child(index)->tableCellInterface();
+        read << QString::asprintf("%d,%d %dx%d ", cell->rowIndex(), cell->columnIndex(),
+                                  cell->rowExtent(), cell->columnExtent()) +
+                    said(table->child(index));
     }
     for (int index = 0; index < markers->childCount(); ++index) {
         read << said(markers->child(index));
     }
     return read;
+}
+
+// Where a piece dropped into the column would come to rest, or -1 when the column is full.
+int landingCell(const QString& cells, int column) {
+    int cell = column;
+    while (cell < 42 && cells.at(cell) != '.') {
+        cell += 7;
+    }
+    return cell < 42 ? cell : -1;
 }
 
 // What a screen reader should read of the board the game holds: rows from the top, and only the
@@ -84,16 +94,15 @@ QStringList meantReadOut(const Form1& form, int keyboard) {
     QStringList meant{"6x7"};
     for (int index = 0; index < 42; ++index) { // the table's rows from the top
         const int row = 5 - index / 7, column = index % 7;
-        const QString piece = colours.value(board.at(row * 7 + column));
-        meant << QString("%1 Column %2, row %3: ").arg(index / 7).arg(column + 1).arg(row + 1) +
-                     piece + '|' + focused(row * 7 + column);
+        meant << QString::asprintf("%d,%d 1x1 Column %d, row %d: ", index / 7, column, column + 1,
+                                   row + 1) +
+                     colours.value(board.at(row * 7 + column)) + '|' + focused(row * 7 + column);
     }
     for (int column = 0; column < 7; ++column) {
-        const auto pieces = std::ranges::count_if(
-            std::views::iota(0, 6), [&](int row) { return board.at(row * 7 + column) != '.'; });
+        const int landing = landingCell(board, column); // above its pieces
         if (form.markerVisible(42 + column)) {
-            meant << QString("Column %1|%2").arg(column + 1).arg(holds.at(pieces)) +
-                         focused(42 + column);
+            meant << QString("Column %1|").arg(column + 1) +
+                         holds.at(landing < 0 ? 6 : landing / 7) + focused(42 + column);
         }
     }
     return meant;
@@ -128,15 +137,6 @@ QString marksExpected(const QString& cells, int last) {
         marks[cell] = 'W';
     }
     return marks.contains('W') ? marks : marks.replace(last, 1, 'L');
-}
-
-// Where a piece dropped into the column would come to rest, or -1 when the column is full.
-int landingCell(const QString& cells, int column) {
-    int cell = column;
-    while (cell < 42 && cells.at(cell) != '.') {
-        cell += 7;
-    }
-    return cell < 42 ? cell : -1;
 }
 
 // The column a piece dropped into `column` goes to: it, or the next open one to its right, round
