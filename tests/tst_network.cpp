@@ -231,7 +231,8 @@ private slots:
     // without (an older peer's) comes alone, the moves only once its name is on show. Some
     // sessions are set, to say what the game makes of them: the name as plain text without
     // control characters, 64 at most; one move a turn; a move, then farewell; the status and
-    // the move that came with it heard together, in that order; what is no message dropped.
+    // the move that came with it heard together, in that order; a new game the peer starts heard
+    // as one; what is no message dropped.
     void anyCutGivesTheSameGame() {
         QList<std::tuple<QByteArrayList, QString, QString, QString>> sessions{
             {{"peer\n42"}, " Connected peer", "B", "| Connected peer Blue, column 1, row 1."},
@@ -242,6 +243,7 @@ private slots:
              "| Connected <i>x</i>" + QString(56, 'n')},
             {{"g\n4243", "44"}, " Connected g", "B.B....R", "|Blue, column 3, row 1."},
             {{"g\n42", "4650"}, "", "", "Disconnected|Blue, column 5, row 1."},
+            {{"g\n42", "49"}, " Connected g", "", "|New game."},
             {{"g\n4:", "99"}, " Connected g", "R", "| Connected g Red, column 1, row 1."}};
         std::mt19937 engine(38);
         for (int random = 0; random < 30; ++random) {
