@@ -75,8 +75,8 @@ class Side:
         self.avahi = subprocess.Popen(AVAHI)
 
     def hold_name(self, name):  # by a program of another protocol version: no game lists it
-        self.holder = subprocess.Popen(["avahi-publish", "-s", name, "_tavelin._tcp", "1007", "txtvers=1",
-                                        "protovers=2"], stderr=subprocess.PIPE, text=True)
+        self.holder = subprocess.Popen(f"avahi-publish -s {name} _tavelin._tcp 1007 txtvers=1 "
+                                       "protovers=2".split(), stderr=subprocess.PIPE, text=True)
         assert self.holder.stderr.readline().startswith("Established"), "the name was not held"
 
     def stop(self, which):  # "avahi" or "holder"
